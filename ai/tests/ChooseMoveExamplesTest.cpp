@@ -47,6 +47,15 @@ TEST(ChooseMoveExamples, SingleCentreMark) {
     ExpectReply(board, true, 6, 6, 7222);
 }
 
+TEST(ChooseMoveExamples, EqualScoresGoToLowerColumnThenLowerRow) {
+    Board board{};
+    board(7, 7) = Cross;
+    // Every neighbour of the single mark scores alike.
+    for (const auto& [col, row] : Cells{{6, 7}, {6, 8}, {7, 6}, {8, 6}, {8, 8}})
+        EXPECT_EQ(CellScore(board, true, col, row), 7222);
+    ExpectReply(board, true, 6, 6, 7222);
+}
+
 TEST(ChooseMoveExamples, PersonFirstOpening) {
     Board board{};
     board(7, 7) = Cross;
