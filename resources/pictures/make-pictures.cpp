@@ -1,0 +1,305 @@
+// Draws the program's pictures and writes them as PNG files: make-pictures OUTPUT_FOLDER
+//
+// Every picture is drawn in its own design units (one unit = one pixel of the normal-density file)
+// and rendered twice, at 1x and at 2x ("@2x"). One-unit lines sit on half units so that they fall
+// exactly on pixels at both densities.
+
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <QString>
+
+#include <cstdio>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+namespace colour {
+const QColor Ink(0x26, 0x26, 0x2e);
+const QColor Navy(0x12, 0x22, 0x7a);
+const QColor NavyLight(0x3a, 0x55, 0xb8);
+const QColor BoardYellow(0xf6, 0xd0, 0x3c);
+const QColor BoardEdge(0x8a, 0x62, 0x08);
+const QColor FolderBack(0xd9, 0xa2, 0x1c);
+const QColor FolderFront(0xf7, 0xcf, 0x4a);
+const QColor FolderEdge(0x7a, 0x55, 0x08);
+const QColor Paper(0xff, 0xff, 0xff);
+const QColor PaperFold(0xd6, 0xd9, 0xe0);
+const QColor PaperLine(0x9a, 0xa0, 0xac);
+const QColor DiskBody(0x2e, 0x4c, 0xa4);
+const QColor DiskEdge(0x12, 0x1e, 0x52);
+const QColor Metal(0xd2, 0xd6, 0xde);
+const QColor PrinterBody(0xc9, 0xcc, 0xd2);
+const QColor PrinterShade(0x8e, 0x93, 0x9c);
+const QColor Lamp(0x2c, 0xc0, 0x4a);
+const QColor HelpGreen(0x1f, 0x9a, 0x3a);
+const QColor HelpGreenEdge(0x0e, 0x62, 0x22);
+const QColor Magenta(0xd0, 0x1c, 0xb4);
+const QColor MarkGreen(0x00, 0xa0, 0x00);
+const QColor GridBlack(0x00, 0x00, 0x00);
+} // namespace colour
+
+using DrawFn = std::function<void(QPainter&)>;
+
+QPen Outline(const QColor& colour, double width = 1.0) {
+    QPen pen(colour, width);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+QPen Stroke(const QColor& colour, double width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void FillPolygon(QPainter& p, std::initializer_list<QPointF> points, const QColor& fill,
+                 const QColor& edge) {
+    p.setPen(Outline(edge));
+    p.setBrush(fill);
+    p.drawPolygon(QPolygonF(QList<QPointF>(points)));
+}
+
+void Stone(QPainter& p, QPointF centre, double radius, bool white, double outline = 1.0) {
+    p.setPen(Outline(colour::Navy, outline));
+    p.setBrush(white ? colour::Paper : colour::Navy);
+    p.drawEllipse(centre, radius, radius);
+}
+
+// A board corner: lines at `first`, first + pitch, ... running off the right and bottom edges.
+void BoardCorner(QPainter& p, int size, double first, double pitch) {
+    p.fillRect(QRectF(0, 0, size, size), colour::BoardYellow);
+    p.setPen(Outline(colour::Navy));
+    for (double at = first; at < size; at += pitch) {
+        p.drawLine(QPointF(at, first), QPointF(at, size));
+        p.drawLine(QPointF(first, at), QPointF(size, at));
+    }
+    p.setPen(Outline(colour::BoardEdge));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, size - 1, size - 1));
+}
+
+// The same motif at every size: two stones of each colour in a square, off the board's corner.
+void DrawIcon16(QPainter& p) {
+    BoardCorner(p, 16, 3.5, 5);
+    Stone(p, {8.5, 8.5}, 2.3, false, 0.8);
+    Stone(p, {13.5, 8.5}, 2.3, true, 0.8);
+    Stone(p, {8.5, 13.5}, 2.3, true, 0.8);
+    Stone(p, {13.5, 13.5}, 2.3, false, 0.8);
+}
+
+void DrawIcon32(QPainter& p) {
+    BoardCorner(p, 32, 5.5, 8);
+    Stone(p, {13.5, 13.5}, 3.5, false);
+    Stone(p, {21.5, 13.5}, 3.5, true);
+    Stone(p, {13.5, 21.5}, 3.5, true);
+    Stone(p, {21.5, 21.5}, 3.5, false);
+}
+
+// The program's larger image: the icon's board corner with a heavier edge and shaded stones.
+void DrawAbout(QPainter& p) {
+    const double size = 61;
+    const double edge = 8;
+    const double pitch = 12;
+    p.fillRect(QRectF(0, 0, size, size), colour::BoardYellow);
+    p.setPen(Outline(colour::Navy));
+    for (double at = edge + pitch + 0.5; at < size; at += pitch) {
+        p.drawLine(QPointF(at, edge), QPointF(at, size));
+        p.drawLine(QPointF(edge, at), QPointF(size, at));
+    }
+    p.setPen(Outline(colour::Navy, 2));
+    p.drawLine(QPointF(edge, edge), QPointF(size, edge));
+    p.drawLine(QPointF(edge, edge), QPointF(edge, size));
+    p.setPen(Outline(colour::BoardEdge));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, size - 1, size - 1));
+
+    const auto shadedStone = [&p](QPointF centre, bool white) {
+        const double radius = 5.2;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x60, 0x40, 0x00, 0x50));
+        p.drawEllipse(centre + QPointF(1.0, 1.2), radius, radius);
+        QRadialGradient shade(centre - QPointF(1.8, 1.8), radius * 1.6);
+        shade.setColorAt(0, white ? QColor(0xff, 0xff, 0xff) : colour::NavyLight);
+        shade.setColorAt(1, white ? QColor(0xc4, 0xca, 0xd8) : QColor(0x08, 0x12, 0x4a));
+        p.setPen(Outline(white ? QColor(0x7a, 0x80, 0x98) : QColor(0x06, 0x0c, 0x38), 0.8));
+        p.setBrush(shade);
+        p.drawEllipse(centre, radius, radius);
+    };
+    shadedStone({20.5, 20.5}, false);
+    shadedStone({32.5, 20.5}, true);
+    shadedStone({20.5, 32.5}, true);
+    shadedStone({32.5, 32.5}, false);
+    shadedStone({44.5, 20.5}, true);
+    shadedStone({44.5, 44.5}, false);
+}
+
+void DrawNew(QPainter& p) {
+    FillPolygon(p, {{2.5, 1.5}, {9.5, 1.5}, {13.5, 5.5}, {13.5, 14.5}, {2.5, 14.5}}, colour::Paper,
+                colour::Ink);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour::PaperFold);
+    p.drawPolygon(QPolygonF({QPointF(9.5, 1.5), QPointF(9.5, 5.5), QPointF(13.5, 5.5)}));
+    p.setPen(Stroke(colour::Ink, 1));
+    p.drawLine(QPointF(9.5, 1.5), QPointF(9.5, 5.5));
+    p.drawLine(QPointF(9.5, 5.5), QPointF(13.5, 5.5));
+    p.drawLine(QPointF(9.5, 1.5), QPointF(13.5, 5.5));
+}
+
+void DrawOpen(QPainter& p) {
+    FillPolygon(p, {{1.5, 4.5}, {5.5, 4.5}, {6.5, 5.5}, {11.5, 5.5}, {11.5, 13.5}, {1.5, 13.5}},
+                colour::FolderBack, colour::FolderEdge);
+    FillPolygon(p, {{1.5, 13.5}, {4.5, 8.5}, {15.5, 8.5}, {12.5, 13.5}}, colour::FolderFront,
+                colour::FolderEdge);
+
+    QPainterPath arc;
+    arc.moveTo(7.0, 5.0);
+    arc.cubicTo(7.5, 1.2, 11.5, 0.8, 13.0, 3.6);
+    p.setPen(Stroke(colour::Navy, 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour::Navy);
+    p.drawPolygon(QPolygonF({QPointF(11.0, 3.3), QPointF(15.6, 2.4), QPointF(14.0, 6.6)}));
+}
+
+void DrawSave(QPainter& p) {
+    FillPolygon(p, {{1.5, 1.5}, {13.5, 1.5}, {14.5, 2.5}, {14.5, 14.5}, {1.5, 14.5}},
+                colour::DiskBody, colour::DiskEdge);
+    p.setPen(Outline(colour::DiskEdge));
+    p.setBrush(colour::Metal);
+    p.drawRect(QRectF(4.5, 1.5, 7, 5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour::DiskEdge);
+    p.drawRect(QRectF(9, 2.5, 1.5, 3));
+    p.setPen(Outline(colour::DiskEdge));
+    p.setBrush(colour::Paper);
+    p.drawRect(QRectF(3.5, 8.5, 9, 6));
+    p.setPen(Outline(colour::PaperLine));
+    p.drawLine(QPointF(5, 10.5), QPointF(11, 10.5));
+    p.drawLine(QPointF(5, 12.5), QPointF(11, 12.5));
+}
+
+void DrawPrint(QPainter& p) {
+    p.setPen(Outline(colour::Ink));
+    p.setBrush(colour::Paper);
+    p.drawRect(QRectF(4.5, 1.5, 7, 6));
+    p.setBrush(colour::PrinterBody);
+    p.drawRoundedRect(QRectF(1.5, 6.5, 13, 6), 1.2, 1.2);
+    p.setPen(Outline(colour::PrinterShade));
+    p.drawLine(QPointF(3, 10.5), QPointF(13, 10.5));
+    p.setPen(Outline(colour::Ink));
+    p.setBrush(colour::Paper);
+    p.drawRect(QRectF(4.5, 10.5, 7, 4));
+    p.setPen(Outline(colour::PaperLine));
+    p.drawLine(QPointF(6, 12.5), QPointF(10, 12.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour::Lamp);
+    p.drawRect(QRectF(12, 8, 1.5, 1.5));
+}
+
+void DrawUndo(QPainter& p) {
+    QPainterPath shaft;
+    shaft.moveTo(11.5, 13.5);
+    shaft.cubicTo(15.2, 10.5, 14.2, 5.0, 8.5, 5.0);
+    shaft.lineTo(5.5, 5.0);
+    p.setPen(Stroke(colour::Navy, 2.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(shaft);
+    p.setPen(Outline(colour::Navy, 0.6));
+    p.setBrush(colour::Navy);
+    p.drawPolygon(QPolygonF({QPointF(1.0, 5.0), QPointF(6.5, 0.8), QPointF(6.5, 9.2)}));
+}
+
+void DrawHelp(QPainter& p) {
+    p.setPen(Outline(colour::HelpGreenEdge));
+    p.setBrush(colour::HelpGreen);
+    p.drawEllipse(QPointF(8, 8), 7, 7);
+
+    QPainterPath hook;
+    hook.moveTo(5.6, 6.0);
+    hook.cubicTo(5.6, 2.6, 10.6, 2.6, 10.6, 5.6);
+    hook.cubicTo(10.6, 7.4, 8.0, 7.6, 8.0, 9.6);
+    p.setPen(Stroke(colour::Paper, 2.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour::Paper);
+    p.drawEllipse(QPointF(8.0, 12.3), 1.25, 1.25);
+}
+
+// Part of a board as the game draws it: crosses and circles in the cells of a plain black grid.
+void DrawSplash(QPainter& p) {
+    const double size = 146;
+    const double first = 12.5;
+    const double pitch = 20;
+    p.fillRect(QRectF(0, 0, size, size), colour::Paper);
+    p.setPen(Outline(colour::GridBlack));
+    for (double at = first; at < size; at += pitch) {
+        p.drawLine(QPointF(at, 0), QPointF(at, size));
+        p.drawLine(QPointF(0, at), QPointF(size, at));
+    }
+    const auto centre = [&](int col, int row) {
+        return QPointF(first + pitch * col + pitch / 2, first + pitch * row + pitch / 2);
+    };
+    p.setPen(Stroke(colour::Magenta, 3));
+    for (const auto& [col, row] : {std::pair{1, 1}, {2, 2}, {3, 3}, {4, 4}, {2, 4}, {4, 1}}) {
+        const QPointF c = centre(col, row);
+        p.drawLine(c + QPointF(-5.5, -5.5), c + QPointF(5.5, 5.5));
+        p.drawLine(c + QPointF(5.5, -5.5), c + QPointF(-5.5, 5.5));
+    }
+    p.setPen(Stroke(colour::MarkGreen, 3));
+    p.setBrush(colour::Paper);
+    for (const auto& [col, row] : {std::pair{0, 0}, {5, 5}, {3, 2}, {1, 3}, {3, 4}, {5, 2}}) {
+        p.drawEllipse(centre(col, row), 6.2, 6.2);
+    }
+}
+
+bool Render(const QDir& folder, const QString& name, int size, const DrawFn& draw) {
+    for (const int scale : {1, 2}) {
+        QImage image(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(scale, scale);
+            draw(painter);
+        }
+        const QString file = folder.filePath(name + (scale == 2 ? "@2x.png" : ".png"));
+        if (!image.save(file, "PNG")) {
+            std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(file));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make-pictures OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const struct {
+        const char* name;
+        int size;
+        DrawFn draw;
+    } pictures[] = {
+        {"icon16", 16, DrawIcon16}, {"icon32", 32, DrawIcon32}, {"new", 16, DrawNew},
+        {"open", 16, DrawOpen},     {"save", 16, DrawSave},     {"print", 16, DrawPrint},
+        {"undo", 16, DrawUndo},     {"help", 16, DrawHelp},     {"splash", 146, DrawSplash},
+        {"about", 61, DrawAbout},
+    };
+    for (const auto& picture : pictures) {
+        if (!Render(folder, picture.name, picture.size, picture.draw)) {
+            return 1;
+        }
+    }
+    return 0;
+}
