@@ -1,0 +1,42 @@
+#include "files/FileHandle.h"
+#include "files/GameRecord.h"
+
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace pentavo {
+
+RecordResult ReadGameRecord(const std::filesystem::path& path, MoveLog& log) {
+    const auto fail = [&path](const std::string& reason) {
+        return RecordResult::Failed(FileFailure("open", path.string(), reason));
+    };
+
+    // O_NONBLOCK keeps a FIFO from stalling the open until it is refused below.
+    FileHandle file(
+        ::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+    if (!file.IsOpen())
+        return fail(ErrorText(errno));
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0)
+        return fail(ErrorText(errno));
+    if (!S_ISREG(info.st_mode))
+        return fail("Not a regular file");
+
+    std::array<unsigned char, CellCount> bytes{};
+    if (ReadUpToAt(file.Get(), bytes.data(), bytes.size(), 0) < 0)
+        return fail(ErrorText(errno));
+    if (!file.Close())
+        return fail(ErrorText(errno));
+
+    MoveLog read{};
+    for (std::size_t k = 0; k < bytes.size(); ++k)
+        read[k] = static_cast<MoveCode>(bytes[k]);
+    if (const auto refusal = CheckGameRecord(read))
+        return fail(*refusal);
+    log = read;
+    return RecordResult::Done();
+}
+
+} // namespace pentavo

@@ -1,0 +1,102 @@
+#include "files/ReplaceRecord.h"
+
+#include "files/FileHandle.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace pentavo {
+namespace {
+
+// Removes a temporary file on every way out that did not rename it.
+class TemporaryName {
+public:
+    explicit TemporaryName(std::string name) : name_(std::move(name)) {}
+    TemporaryName(const TemporaryName&) = delete;
+    TemporaryName& operator=(const TemporaryName&) = delete;
+    ~TemporaryName() {
+        if (!name_.empty())
+            ::unlink(name_.c_str());
+    }
+    void Keep() { name_.clear(); }
+
+private:
+    std::string name_;
+};
+
+std::filesystem::path ResolvedPath(const std::filesystem::path& path) {
+    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                               &std::free);
+    return resolved ? std::filesystem::path(resolved.get()) : std::filesystem::path();
+}
+
+bool CopyFrom(int source, int target, off_t offset) {
+    std::array<unsigned char, 64 * 1024> buffer{};
+    for (;;) {
+        const ssize_t got = ReadUpToAt(source, buffer.data(), buffer.size(), offset);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (!WriteAllAt(target, buffer.data(), static_cast<std::size_t>(got), offset))
+            return false;
+        offset += got;
+    }
+}
+
+// The rename has happened by now; this only hurries the folder entry to the disk, and some file
+// systems cannot sync a folder at all.
+void SyncFolder(const std::filesystem::path& folder) {
+    FileHandle handle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (handle.IsOpen())
+        ::fsync(handle.Get());
+}
+
+} // namespace
+
+Replacement ReplaceRecord(const std::filesystem::path& target, const struct stat& targetInfo,
+                          std::span<const unsigned char> head) {
+    const Replacement impossible{Replacement::Outcome::Impossible, {}};
+    const auto failed = [] { return Replacement{Replacement::Outcome::Failed, ErrorText(errno)}; };
+
+    if (targetInfo.st_nlink > 1)
+        return impossible;
+    // Through a symbolic link the file it points to is replaced, and the link stays.
+    const std::filesystem::path resolved = ResolvedPath(target);
+    if (resolved.empty())
+        return impossible;
+    FileHandle source(::open(resolved.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat sourceInfo {};
+    if (!source.IsOpen() || ::fstat(source.Get(), &sourceInfo) != 0 ||
+        sourceInfo.st_dev != targetInfo.st_dev || sourceInfo.st_ino != targetInfo.st_ino)
+        return impossible;
+
+    std::string name =
+        (resolved.parent_path() / ("." + resolved.filename().string() + ".XXXXXX")).string();
+    FileHandle temp(::mkostemp(name.data(), O_CLOEXEC));
+    if (!temp.IsOpen())
+        return impossible;
+    TemporaryName cleanup(name);
+
+    struct stat tempInfo {};
+    if (::fstat(temp.Get(), &tempInfo) != 0)
+        return failed();
+    const bool sameOwner =
+        tempInfo.st_uid == targetInfo.st_uid && tempInfo.st_gid == targetInfo.st_gid;
+    if (!sameOwner && ::fchown(temp.Get(), targetInfo.st_uid, targetInfo.st_gid) != 0)
+        return impossible;
+    if (::fchmod(temp.Get(), targetInfo.st_mode & 07777) != 0 ||
+        !WriteAllAt(temp.Get(), head.data(), head.size(), 0) ||
+        !CopyFrom(source.Get(), temp.Get(), static_cast<off_t>(head.size())) ||
+        ::fsync(temp.Get()) != 0 || !temp.Close() || ::rename(name.c_str(), resolved.c_str()) != 0)
+        return failed();
+    cleanup.Keep();
+    SyncFolder(resolved.parent_path());
+    return {Replacement::Outcome::Done, {}};
+}
+
+} // namespace pentavo

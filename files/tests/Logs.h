@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/Board.h"
+#include "files/tests/TempFolder.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace pentavo {
+
+// A log holding `codes` from entry 0 on and 0 after them.
+inline MoveLog LogOf(const std::vector<MoveCode>& codes) {
+    MoveLog log{};
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        log[i] = codes[i];
+    return log;
+}
+
+// The 225 bytes a record of `log` holds.
+inline Bytes BytesOf(const MoveLog& log) {
+    Bytes bytes;
+    for (MoveCode code : log)
+        bytes.push_back(static_cast<unsigned char>(code));
+    return bytes;
+}
+
+// A log that no read of a valid record can produce, to show that a failed read left it alone.
+inline MoveLog SentinelLog() {
+    MoveLog log{};
+    log.fill(-7);
+    return log;
+}
+
+} // namespace pentavo
