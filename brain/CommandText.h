@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace pentavo {
+
+// Protocol lines split into pieces: spaces and tabs separate, nothing else does.
+std::string_view TrimSpaces(std::string_view text);
+
+struct CommandLine {
+    std::string_view word; // the command, as written
+    std::string_view args; // the rest, trimmed
+};
+CommandLine SplitCommand(std::string_view line);
+
+// A decimal integer with an optional minus sign and spaces around it. Magnitudes beyond
+// NumberLimit saturate there: such a number is off every board, and reading it cannot overflow.
+inline constexpr int NumberLimit = 1'000'000;
+std::optional<int> ParseNumber(std::string_view text);
+
+// Exactly out.size() numbers separated by commas, as in "7,7" or "3, 4 ,1".
+bool ParseNumbers(std::string_view text, std::span<int> out);
+
+// The text made safe to echo on one answer line: bytes outside printable ASCII become '?', and a
+// text longer than maxLength is cut and marked with "...".
+std::string Printable(std::string_view text, std::size_t maxLength);
+
+} // namespace pentavo
