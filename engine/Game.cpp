@@ -1,0 +1,171 @@
+#include "engine/Game.h"
+
+#include "ai/ChooseMove.h"
+#include "engine/FindFive.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pentavo {
+
+namespace {
+
+constexpr double CellPitch = 400.0;
+constexpr MoveCode CentreCode = EncodeMove(7, 7);
+constexpr MoveCode SecondOpeningCode = EncodeMove(6, 6);
+
+// Halves go to the even neighbour, whatever the process's rounding mode.
+double RoundHalfToEven(double value) {
+    const double nearest = std::round(value);
+    if (std::fabs(value - std::trunc(value)) == 0.5)
+        return 2.0 * std::round(value / 2.0);
+    return nearest;
+}
+
+// The board index (0..14) for a position scaled to cells, or -1 off the board. Rejects NaN and
+// infinities before anything is converted to an integer.
+int CellIndexAt(double scaled) {
+    const double rounded = RoundHalfToEven(scaled);
+    if (!(rounded >= 1.0 && rounded <= BoardSize))
+        return -1;
+    return static_cast<int>(rounded) - 1;
+}
+
+std::int16_t MarkToMove(std::int16_t moveCount) {
+    return static_cast<std::int16_t>(moveCount % 2 + 1);
+}
+
+} // namespace
+
+void Game::NewGame() {
+    state_.Board.Clear();
+    state_.MoveLog.fill(0);
+    for (std::int16_t col = 0; col < BoardSize; ++col)
+        for (std::int16_t row = 0; row < BoardSize; ++row)
+            view_.DrawCell(col, row);
+    state_.MoveCount = 0;
+    state_.Thinking = false;
+    state_.Board(7, 7) = Cross;
+    state_.MoveLog[0] = CentreCode;
+    view_.DrawMark(7, 7, Cross);
+    if (options_.ComputerFirst) {
+        state_.MoveCount = 1;
+    } else {
+        state_.Board(6, 6) = Circle;
+        state_.MoveLog[1] = SecondOpeningCode;
+        view_.DrawMark(6, 6, Circle);
+        state_.MoveCount = 2;
+    }
+    state_.GameOver = false;
+}
+
+void Game::PlacePlayerMove(std::int16_t col, std::int16_t row) {
+    PlaceMark(col, row);
+}
+
+bool Game::PlaceMark(std::int16_t col, std::int16_t row) {
+    if (state_.MoveCount >= CellCount || !OnBoard(col, row) || state_.Board(col, row) != Empty)
+        return false;
+    const std::int16_t mark = MarkToMove(state_.MoveCount);
+    view_.DrawMark(col, row, mark);
+    state_.Board(col, row) = mark;
+    state_.MoveLog[state_.MoveCount] = EncodeMove(col, row);
+    ++state_.MoveCount;
+    // A log opened from a file may hold stray codes after its first 0; once a move is played
+    // there they must not come back as moves when the game is saved and opened again.
+    std::fill(state_.MoveLog.begin() + state_.MoveCount, state_.MoveLog.end(), MoveCode{0});
+    return true;
+}
+
+void Game::UndoLastPair() {
+    if (state_.MoveCount > 2 && options_.UndoMoves) {
+        for (int taken = 0; taken < 2; ++taken) {
+            --state_.MoveCount;
+            std::int16_t col = 0;
+            std::int16_t row = 0;
+            const bool named = DecodeMove(state_.MoveLog[state_.MoveCount], col, row);
+            state_.MoveLog[state_.MoveCount] = 0;
+            if (named) {
+                state_.Board(col, row) = Empty;
+                view_.DrawMark(col, row, Empty);
+            }
+        }
+    }
+    state_.GameOver = false;
+}
+
+void Game::ReplayLog() {
+    state_.Board.Clear();
+    for (std::int16_t col = 0; col < BoardSize; ++col)
+        for (std::int16_t row = 0; row < BoardSize; ++row)
+            view_.DrawCell(col, row);
+    state_.MoveCount = CellCount;
+    for (std::int16_t index = 0; index < CellCount; ++index) {
+        // A code that names no cell, or a cell already taken, ends the game like a 0 does: the
+        // log may come from a file nobody checked, and the board must stay consistent with it.
+        std::int16_t col = 0;
+        std::int16_t row = 0;
+        if (!DecodeMove(state_.MoveLog[index], col, row) || state_.Board(col, row) != Empty) {
+            state_.MoveCount = index;
+            break;
+        }
+        const std::int16_t mark = MarkToMove(index);
+        state_.Board(col, row) = mark;
+        view_.DrawMark(col, row, mark);
+    }
+    options_.ComputerFirst = state_.MoveCount % 2 == 1;
+    state_.Thinking = false;
+    state_.GameOver = false;
+}
+
+std::optional<CellPos> Game::CellAt(float X, float Y) {
+    const int col = CellIndexAt(static_cast<double>(X) / CellPitch);
+    const int row = CellIndexAt((static_cast<double>(Y) - CellPitch) / CellPitch);
+    if (col < 0 || row < 0)
+        return std::nullopt;
+    return CellPos{static_cast<std::int16_t>(col), static_cast<std::int16_t>(row)};
+}
+
+void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, float Y) {
+    if (Button != 1)
+        return;
+    const std::optional<CellPos> cell = CellAt(X, Y);
+    if (!cell)
+        return;
+    if (state_.Board(cell->col, cell->row) != Empty || state_.Thinking || state_.GameOver)
+        return;
+    PlacePlayerMove(cell->col, cell->row);
+    if (FindFive(state_.Board) != Empty) {
+        view_.ShowMessage("You win");
+        state_.GameOver = true;
+    }
+    // The person may have filled the last cell: then the computer has nowhere to play and the
+    // turn ends without a word.
+    if (!state_.GameOver && state_.MoveCount < CellCount) {
+        state_.Thinking = true;
+        PlaceComputerMove();
+        if (FindFive(state_.Board) != Empty) {
+            view_.ShowMessage("I win");
+            state_.GameOver = true;
+        }
+        state_.Thinking = false;
+    }
+}
+
+void Game::PlaceComputerMove() {
+    // Never ask for a move on a full board; there is no cell to name.
+    if (state_.MoveCount >= CellCount)
+        return;
+    std::int16_t col = 0;
+    std::int16_t row = 0;
+    ChooseMove(state_.Board, options_.ComputerFirst, col, row);
+    if (PlaceMark(col, row))
+        SignalMove();
+}
+
+void Game::SignalMove() {
+    if (options_.SoundOn)
+        view_.Beep();
+}
+
+} // namespace pentavo

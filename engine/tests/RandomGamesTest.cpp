@@ -1,0 +1,275 @@
+#include "ai/ChooseMove.h"
+#include "engine/FindFive.h"
+#include "engine/Game.h"
+#include "engine/tests/RecordingView.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace pentavo {
+namespace {
+
+// Plays many seeded games through clicks, with undo, option changes, new games and reopened logs
+// in between, and checks after every step that the state and the drawing follow the rules.
+class RandomGames {
+public:
+    explicit RandomGames(std::uint32_t seed) : rng_(seed) {
+        view_.probe = [this] { return game_.State().Thinking; };
+    }
+
+    void PlayGame() {
+        options_ = {Chance(50), Chance(80), Chance(50)};
+        DoNewGame();
+        const int steps = 20 + Below(120);
+        for (int step = 0; step < steps && !testing::Test::HasFatalFailure(); ++step) {
+            const int roll = Below(100);
+            if (roll < 80)
+                DoClick();
+            else if (roll < 86)
+                DoUndo();
+            else if (roll < 90)
+                DoToggleOption();
+            else if (roll < 92)
+                DoNewGame();
+            else if (roll < 97)
+                DoReopen();
+            else
+                DoReopenMangled();
+            CheckInvariants();
+        }
+    }
+
+    int placedTurns = 0;
+    int endings = 0;
+
+private:
+    // Our own mapping of the engine's output, so every platform plays the same games.
+    int Below(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
+    bool Chance(int percent) { return Below(100) < percent; }
+
+    // The cell a click on an integral position selects: inside a cell that cell, on a line between
+    // two the odd one, on the outer edge or beyond none.
+    static std::optional<int> ExpectedIndex(int twips, int origin) {
+        const int inside = twips - origin;
+        if (inside <= 0 || inside >= BoardSize * 400)
+            return std::nullopt;
+        if (inside % 400 != 0)
+            return inside / 400;
+        const int right = inside / 400;
+        return right % 2 == 1 ? right : right - 1;
+    }
+
+    void DoClick() {
+        int x = 0;
+        int y = 0;
+        if (Chance(70)) {
+            x = 200 + Below(BoardSize) * 400 + Below(401);
+            y = 600 + Below(BoardSize) * 400 + Below(401);
+        } else {
+            x = Below(9000) - 1000;
+            y = Below(9000) - 1000;
+        }
+        const std::int16_t button = Chance(90) ? 1 : static_cast<std::int16_t>(Below(6) - 1);
+        const GameState before = game_.State();
+        view_.Clear();
+        game_.Form_MouseUp(button, static_cast<std::int16_t>(Below(8)), static_cast<float>(x),
+                           static_cast<float>(y));
+        const GameState& after = game_.State();
+
+        const std::optional<int> col = ExpectedIndex(x, 200);
+        const std::optional<int> row = ExpectedIndex(y, 600);
+        if (button != 1 || !col || !row || before.Board(*col, *row) != Empty || before.GameOver) {
+            ASSERT_TRUE(view_.calls.empty());
+            ASSERT_EQ(after.Board, before.Board);
+            ASSERT_EQ(after.MoveLog, before.MoveLog);
+            ASSERT_EQ(after.MoveCount, before.MoveCount);
+            ASSERT_EQ(after.GameOver, before.GameOver);
+            return;
+        }
+        ++placedTurns;
+        const std::int16_t personMark = static_cast<std::int16_t>(before.MoveCount % 2 + 1);
+        std::vector<ViewCall> expected{ViewCall::Mark(*col, *row, personMark)};
+        std::vector<bool> expectedThinking{false};
+        Board afterPerson = before.Board;
+        afterPerson(*col, *row) = personMark;
+
+        if (FindFive(afterPerson) != 0) {
+            expected.push_back(ViewCall::Message("You win"));
+            expectedThinking.push_back(false);
+        } else if (before.MoveCount + 1 < CellCount) {
+            std::int16_t replyCol = -1;
+            std::int16_t replyRow = -1;
+            ChooseMove(afterPerson, options_.ComputerFirst, replyCol, replyRow);
+            expected.push_back(ViewCall::Mark(replyCol, replyRow, 3 - personMark));
+            if (options_.SoundOn)
+                expected.push_back(ViewCall::Beep());
+            Board afterReply = afterPerson;
+            afterReply(replyCol, replyRow) = static_cast<std::int16_t>(3 - personMark);
+            if (FindFive(afterReply) != 0)
+                expected.push_back(ViewCall::Message("I win"));
+            expectedThinking.resize(expected.size(), true);
+        }
+        ASSERT_EQ(view_.calls, expected);
+        ASSERT_EQ(view_.probed, expectedThinking);
+        ASSERT_EQ(after.MoveCount,
+                  before.MoveCount +
+                      static_cast<int>(
+                          std::count_if(expected.begin(), expected.end(), [](const ViewCall& call) {
+                              return call.kind == ViewCall::Kind::DrawMark;
+                          })));
+        expectOver_ = expected.back().kind == ViewCall::Kind::Message;
+        endings += expectOver_ ? 1 : 0;
+        strayTail_ = false;
+    }
+
+    void DoUndo() {
+        const GameState before = game_.State();
+        view_.Clear();
+        game_.UndoLastPair();
+        const GameState& after = game_.State();
+        if (before.MoveCount > 2 && options_.UndoMoves) {
+            ASSERT_EQ(after.MoveCount, before.MoveCount - 2);
+            std::vector<ViewCall> expected;
+            for (int back = 1; back <= 2; ++back) {
+                std::int16_t col = 0;
+                std::int16_t row = 0;
+                ASSERT_TRUE(DecodeMove(before.MoveLog[before.MoveCount - back], col, row));
+                expected.push_back(ViewCall::Mark(col, row, Empty));
+            }
+            ASSERT_EQ(view_.calls, expected);
+        } else {
+            ASSERT_EQ(after.MoveLog, before.MoveLog);
+            ASSERT_EQ(after.Board, before.Board);
+            ASSERT_TRUE(view_.calls.empty());
+        }
+        expectOver_ = false;
+    }
+
+    void DoToggleOption() {
+        switch (Below(3)) {
+        case 0:
+            options_.ComputerFirst = !options_.ComputerFirst;
+            break;
+        case 1:
+            options_.UndoMoves = !options_.UndoMoves;
+            break;
+        default:
+            options_.SoundOn = !options_.SoundOn;
+            break;
+        }
+    }
+
+    void DoNewGame() {
+        view_.Clear();
+        game_.NewGame();
+        std::vector<ViewCall> expected = FullGridDrawing();
+        expected.push_back(ViewCall::Mark(7, 7, Cross));
+        if (!options_.ComputerFirst)
+            expected.push_back(ViewCall::Mark(6, 6, Circle));
+        ASSERT_EQ(view_.calls, expected);
+        ASSERT_EQ(game_.State().MoveCount, options_.ComputerFirst ? 1 : 2);
+        expectOver_ = false;
+        strayTail_ = false;
+    }
+
+    // Save and Open of the game as it stands.
+    void DoReopen() {
+        const GameState before = game_.State();
+        Reopen(before.MoveLog);
+        ASSERT_EQ(game_.State().Board, before.Board);
+        ASSERT_EQ(game_.State().MoveCount, before.MoveCount);
+    }
+
+    // Open of a damaged copy: the game cut at a random move by a 0, a code that names no cell or a
+    // taken cell, and rubbish after it.
+    void DoReopenMangled() {
+        const GameState before = game_.State();
+        MoveLog log = before.MoveLog;
+        const int cut = Below(before.MoveCount + 1);
+        if (cut < CellCount) {
+            const int kind = Below(4);
+            if (kind == 0)
+                log[cut] = 0;
+            else if (kind == 1)
+                log[cut] = static_cast<MoveCode>(16 * Below(16));
+            else if (kind == 2 || cut == 0)
+                log[cut] = static_cast<MoveCode>(240 + Below(16));
+            else
+                log[cut] = log[Below(cut)];
+            for (int i = cut + 1; i < CellCount; ++i)
+                log[i] = static_cast<MoveCode>(Chance(70) ? Below(256) : 0);
+        }
+        Reopen(log);
+        ASSERT_EQ(game_.State().MoveCount, cut);
+        ASSERT_EQ(game_.State().MoveLog, log);
+        strayTail_ = cut < CellCount;
+    }
+
+    void Reopen(const MoveLog& log) {
+        view_.Clear();
+        game_.LoadLog(log);
+        game_.ReplayLog();
+        const std::int16_t count = game_.State().MoveCount;
+        std::vector<ViewCall> expected = FullGridDrawing();
+        for (int i = 0; i < count; ++i) {
+            std::int16_t col = 0;
+            std::int16_t row = 0;
+            ASSERT_TRUE(DecodeMove(log[i], col, row));
+            expected.push_back(ViewCall::Mark(col, row, i % 2 + 1));
+        }
+        ASSERT_EQ(view_.calls, expected);
+        ASSERT_EQ(options_.ComputerFirst, count % 2 == 1);
+        expectOver_ = false;
+    }
+
+    void CheckInvariants() {
+        if (testing::Test::HasFatalFailure())
+            return;
+        const GameState& s = game_.State();
+        ASSERT_GE(s.MoveCount, 0);
+        ASSERT_LE(s.MoveCount, CellCount);
+        ASSERT_FALSE(s.Thinking);
+        ASSERT_EQ(s.GameOver, expectOver_);
+        Board fromLog;
+        for (int i = 0; i < s.MoveCount; ++i) {
+            std::int16_t col = 0;
+            std::int16_t row = 0;
+            ASSERT_TRUE(DecodeMove(s.MoveLog[i], col, row)) << "entry " << i;
+            ASSERT_EQ(fromLog(col, row), Empty) << "cell logged twice at entry " << i;
+            fromLog(col, row) = static_cast<std::int16_t>(i % 2 + 1);
+        }
+        ASSERT_EQ(s.Board, fromLog);
+        if (!strayTail_) {
+            for (int i = s.MoveCount; i < CellCount; ++i)
+                ASSERT_EQ(s.MoveLog[i], 0) << "entry " << i;
+        }
+    }
+
+    std::mt19937 rng_;
+    RecordingView view_;
+    GameOptions options_;
+    Game game_{view_, options_};
+    bool expectOver_ = false;
+    bool strayTail_ = false; // an opened log may keep codes after its end until a move is played
+};
+
+TEST(RandomGames, FollowTheRulesAfterEveryStep) {
+    RandomGames games(5489u);
+    for (int game = 0; game < 1000 && !HasFatalFailure(); ++game) {
+        SCOPED_TRACE("game " + std::to_string(game));
+        games.PlayGame();
+    }
+    // The games must have exercised real play, not just ignored clicks.
+    EXPECT_GT(games.placedTurns, 10000);
+    EXPECT_GT(games.endings, 3000);
+}
+
+} // namespace
+} // namespace pentavo
