@@ -10,6 +10,8 @@ namespace {
 
 constexpr std::int16_t NoMark = 10;
 
+// The shortest stretch holding the candidate and the len marks is span + 2 cells long: with no
+// empty cell in it (and four or more in a row) the shape is 2, with at most one it is 1.
 std::int16_t Shape(std::int16_t len, std::int16_t span) {
     if (span < len && len > 2)
         return 2;
@@ -22,7 +24,7 @@ std::int16_t Shape(std::int16_t len, std::int16_t span) {
 
 std::int16_t LineScorer::DirScore(const LineCellValues& LineCells) {
     SetNextAndOpenFlags(LineCells);
-    for (int m = 0; m < WindowCount; ++m) {
+    for (std::size_t m = 0; m < WindowCount; ++m) {
         CountWindow(LineCells, m);
         SetLengthsAndShapes(m);
     }
@@ -46,8 +48,7 @@ void LineScorer::SetNextAndOpenFlags(const LineCellValues& LineCells) {
     }
 }
 
-void LineScorer::CountWindow(const LineCellValues& LineCells, int window) {
-    const auto m = static_cast<std::size_t>(window);
+void LineScorer::CountWindow(const LineCellValues& LineCells, std::size_t m) {
     OwnCount[m] = 0;
     OppCount[m] = 0;
     FirstMark[m] = NoMark;
@@ -85,8 +86,7 @@ void LineScorer::CountWindow(const LineCellValues& LineCells, int window) {
     Span[m] = static_cast<std::int16_t>(LastMark[m] - FirstMark[m]);
 }
 
-void LineScorer::SetLengthsAndShapes(int window) {
-    const auto m = static_cast<std::size_t>(window);
+void LineScorer::SetLengthsAndShapes(std::size_t m) {
     OwnLen[m] = 0;
     OppLen[m] = 0;
     OwnShape[m] = 0;

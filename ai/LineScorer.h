@@ -18,12 +18,12 @@ public:
     std::int16_t DirScore(const LineCellValues& LineCells);
 
 private:
-    static constexpr int WindowCount = 5;
+    static constexpr std::size_t WindowCount = 5;
     using PerWindow = std::array<std::int16_t, WindowCount>;
 
     void SetNextAndOpenFlags(const LineCellValues& LineCells);
-    void CountWindow(const LineCellValues& LineCells, int m);
-    void SetLengthsAndShapes(int m);
+    void CountWindow(const LineCellValues& LineCells, std::size_t m);
+    void SetLengthsAndShapes(std::size_t m);
     std::int16_t BestWindowValue() const;
 
     PerWindow OwnCount{}, OppCount{}, FirstMark{}, LastMark{}, Span{};

@@ -13,10 +13,10 @@ struct Position {
     bool computerFirst;
 };
 
-std::vector<Position> SamplePositions() {
+std::vector<Position> SamplePositions(int pairs = 60) {
     PositionGenerator generator(20240611);
     std::vector<Position> positions;
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < pairs; ++i) {
         const bool computerFirst = i % 2 == 0;
         positions.push_back({generator.Scattered(generator.Below(CellCount)), computerFirst});
         positions.push_back({generator.Played(generator.Below(100), computerFirst), computerFirst});
@@ -73,7 +73,7 @@ TEST(ChooseMoveProperties, SeesTheBoardFromTheComputersSide) {
 }
 
 TEST(ChooseMoveProperties, ValuesOnEntryAreNotRead) {
-    const std::vector<Position> positions = SamplePositions();
+    const std::vector<Position> positions = SamplePositions(10);
     for (const std::int16_t junk : {std::int16_t{-1}, std::int16_t{0}, std::int16_t{14},
                                     std::int16_t{-32768}, std::int16_t{32767}}) {
         for (const auto& [board, computerFirst] : positions) {
