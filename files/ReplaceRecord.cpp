@@ -35,7 +35,7 @@ std::filesystem::path ResolvedPath(const std::filesystem::path& path) {
 }
 
 bool CopyFrom(int source, int target, off_t offset) {
-    std::array<unsigned char, 64 * 1024> buffer{};
+    std::array<unsigned char, std::size_t{64} * 1024> buffer{};
     for (;;) {
         const ssize_t got = ReadUpToAt(source, buffer.data(), buffer.size(), offset);
         if (got < 0)
@@ -60,26 +60,26 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 Replacement ReplaceRecord(const std::filesystem::path& target, const struct stat& targetInfo,
                           std::span<const unsigned char> head) {
-    const Replacement impossible{Replacement::Outcome::Impossible, {}};
+    const auto impossible = [] { return Replacement{Replacement::Outcome::Impossible, {}}; };
     const auto failed = [] { return Replacement{Replacement::Outcome::Failed, ErrorText(errno)}; };
 
     if (targetInfo.st_nlink > 1)
-        return impossible;
+        return impossible();
     // Through a symbolic link the file it points to is replaced, and the link stays.
     const std::filesystem::path resolved = ResolvedPath(target);
     if (resolved.empty())
-        return impossible;
+        return impossible();
     FileHandle source(::open(resolved.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat sourceInfo {};
     if (!source.IsOpen() || ::fstat(source.Get(), &sourceInfo) != 0 ||
         sourceInfo.st_dev != targetInfo.st_dev || sourceInfo.st_ino != targetInfo.st_ino)
-        return impossible;
+        return impossible();
 
     std::string name =
         (resolved.parent_path() / ("." + resolved.filename().string() + ".XXXXXX")).string();
     FileHandle temp(::mkostemp(name.data(), O_CLOEXEC));
     if (!temp.IsOpen())
-        return impossible;
+        return impossible();
     TemporaryName cleanup(name);
 
     struct stat tempInfo {};
@@ -88,7 +88,7 @@ Replacement ReplaceRecord(const std::filesystem::path& target, const struct stat
     const bool sameOwner =
         tempInfo.st_uid == targetInfo.st_uid && tempInfo.st_gid == targetInfo.st_gid;
     if (!sameOwner && ::fchown(temp.Get(), targetInfo.st_uid, targetInfo.st_gid) != 0)
-        return impossible;
+        return impossible();
     if (::fchmod(temp.Get(), targetInfo.st_mode & 07777) != 0 ||
         !WriteAllAt(temp.Get(), head.data(), head.size(), 0) ||
         !CopyFrom(source.Get(), temp.Get(), static_cast<off_t>(head.size())) ||

@@ -70,10 +70,9 @@ ChildOutcome RunAsNobody(const std::filesystem::path& folder,
 
 ChildOutcome RunWithFileSizeLimit(rlim_t limit, const std::function<RecordResult()>& operation) {
     const auto limitFileSize = [limit]() -> std::optional<std::string> {
-        // Without this the kernel ends the child instead of failing the write.
-        std::signal(SIGXFSZ, SIG_IGN);
+        // Ignoring SIGXFSZ makes a write past the limit fail instead of ending the child.
         const rlimit bound{limit, limit};
-        if (::setrlimit(RLIMIT_FSIZE, &bound) != 0)
+        if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &bound) != 0)
             return "cannot limit the file size";
         return std::nullopt;
     };
