@@ -3,6 +3,7 @@
 #include "engine/Board.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
