@@ -89,19 +89,6 @@ TEST(ChooseMoveProperties, ValuesOnEntryAreNotRead) {
     }
 }
 
-TEST(ChooseMoveProperties, LastEmptyCellIsTaken) {
-    Board board{};
-    for (int col = 0; col < BoardSize; ++col)
-        for (int row = 0; row < BoardSize; ++row)
-            board(col, row) = (col + row) % 2 == 0 ? Cross : Circle;
-    board(14, 14) = Empty;
-    std::int16_t col = -1;
-    std::int16_t row = -1;
-    ChooseMove(board, true, col, row);
-    EXPECT_EQ(col, 14);
-    EXPECT_EQ(row, 14);
-}
-
 TEST(ChooseMoveProperties, FullBoardNamesTheFirstCell) {
     Board board{};
     for (int col = 0; col < BoardSize; ++col)

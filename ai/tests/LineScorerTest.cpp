@@ -57,14 +57,5 @@ INSTANTIATE_TEST_SUITE_P(
         // still make a closed three there, while the person's mark spoils the windows ahead.
         LineCase{"###oo*x....", 10}));
 
-TEST(DirScore, WorkingValuesDoNotCarryOverBetweenLines) {
-    LineScorer scorer;
-    const LineCellValues four = ParseLine(".oooo*.....");
-    const LineCellValues empty = ParseLine(".....*.....");
-    EXPECT_EQ(scorer.DirScore(four), 29);
-    EXPECT_EQ(scorer.DirScore(empty), 2);
-    EXPECT_EQ(scorer.DirScore(four), 29);
-}
-
 } // namespace
 } // namespace pentavo
