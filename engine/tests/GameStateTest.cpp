@@ -7,7 +7,7 @@
 namespace pentavo {
 namespace {
 
-using GameState_ = GameFixture;
+using GameOperations = GameFixture;
 
 std::vector<ViewCall> GridThen(std::initializer_list<ViewCall> marks) {
     std::vector<ViewCall> calls = FullGridDrawing();
@@ -15,7 +15,7 @@ std::vector<ViewCall> GridThen(std::initializer_list<ViewCall> marks) {
     return calls;
 }
 
-TEST_F(GameState_, NewGameComputerFirstPlacesOneCross) {
+TEST_F(GameOperations, NewGameComputerFirstPlacesOneCross) {
     game.NewGame();
     EXPECT_EQ(view.calls, GridThen({ViewCall::Mark(7, 7, Cross)}));
     EXPECT_EQ(State().MoveCount, 1);
@@ -23,7 +23,7 @@ TEST_F(GameState_, NewGameComputerFirstPlacesOneCross) {
     EXPECT_EQ(State().Board, BoardWith({{7, 7}}, {}));
 }
 
-TEST_F(GameState_, NewGamePersonFirstPlacesCrossAndCircle) {
+TEST_F(GameOperations, NewGamePersonFirstPlacesCrossAndCircle) {
     options.ComputerFirst = false;
     game.NewGame();
     EXPECT_EQ(view.calls, GridThen({ViewCall::Mark(7, 7, Cross), ViewCall::Mark(6, 6, Circle)}));
@@ -32,7 +32,7 @@ TEST_F(GameState_, NewGamePersonFirstPlacesCrossAndCircle) {
     EXPECT_EQ(State().Board, BoardWith({{7, 7}}, {{6, 6}}));
 }
 
-TEST_F(GameState_, NewGameForgetsTheGameBeforeAndClearsTheFlags) {
+TEST_F(GameOperations, NewGameForgetsTheGameBeforeAndClearsTheFlags) {
     Open(AlternatingLog(CellsFrom({0, 0}, 1, 0, 5), CellsFrom({0, 14}, 1, 0, 4)));
     ClickCell(10, 10); // "You win"
     ASSERT_TRUE(State().GameOver);
@@ -45,7 +45,7 @@ TEST_F(GameState_, NewGameForgetsTheGameBeforeAndClearsTheFlags) {
     EXPECT_EQ(view.calls.size(), 226u);
 }
 
-TEST_F(GameState_, PlacePlayerMovePlaysTheMarkOfTheSideToMove) {
+TEST_F(GameOperations, PlacePlayerMovePlaysTheMarkOfTheSideToMove) {
     game.NewGame();
     view.Clear();
     game.PlacePlayerMove(0, 0);
@@ -59,7 +59,7 @@ TEST_F(GameState_, PlacePlayerMovePlaysTheMarkOfTheSideToMove) {
               (std::vector{ViewCall::Mark(0, 0, Circle), ViewCall::Mark(14, 14, Cross)}));
 }
 
-TEST_F(GameState_, PlacePlayerMoveRefusesATakenCellOrAFullLog) {
+TEST_F(GameOperations, PlacePlayerMoveRefusesATakenCellOrAFullLog) {
     game.NewGame();
     view.Clear();
     game.PlacePlayerMove(7, 7);
@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {ViewCall::Mark(7, 7, Cross), ViewCall::Mark(6, 6, Circle)}}),
     CaseName());
 
-TEST_F(GameState_, ReplayOfALogWithoutZeroDrawsAllMarks) {
+TEST_F(GameOperations, ReplayOfALogWithoutZeroDrawsAllMarks) {
     const MoveLog full = NoFiveLog({});
     game.LoadLog(full);
     game.ReplayLog();
@@ -199,7 +199,7 @@ TEST_F(GameState_, ReplayOfALogWithoutZeroDrawsAllMarks) {
     }
 }
 
-TEST_F(GameState_, ReplayClearsTheFlagsWithoutTestingForFiveOrBeeping) {
+TEST_F(GameOperations, ReplayClearsTheFlagsWithoutTestingForFiveOrBeeping) {
     options.SoundOn = true;
     Open(AlternatingLog(CellsFrom({0, 0}, 1, 0, 5), CellsFrom({0, 14}, 1, 0, 4)));
     ClickCell(10, 10); // "You win"
