@@ -75,14 +75,6 @@ TEST_F(Click, OnlyTheLeftButtonPlays) {
     EXPECT_EQ(State().MoveCount, 1);
 }
 
-TEST_F(Click, ShiftMakesNoDifference) {
-    game.NewGame();
-    view.Clear();
-    game.Form_MouseUp(1, 7, 250, 650);
-    ASSERT_FALSE(view.calls.empty());
-    EXPECT_EQ(view.calls[0], ViewCall::Mark(0, 0, Circle));
-}
-
 TEST_F(Click, OnATakenCellChangesNothing) {
     game.NewGame();
     view.Clear();

@@ -32,19 +32,6 @@ TEST_F(GameOperations, NewGamePersonFirstPlacesCrossAndCircle) {
     EXPECT_EQ(State().Board, BoardWith({{7, 7}}, {{6, 6}}));
 }
 
-TEST_F(GameOperations, NewGameForgetsTheGameBeforeAndClearsTheFlags) {
-    Open(AlternatingLog(CellsFrom({0, 0}, 1, 0, 5), CellsFrom({0, 14}, 1, 0, 4)));
-    ClickCell(10, 10); // "You win"
-    ASSERT_TRUE(State().GameOver);
-    view.Clear();
-    game.NewGame();
-    EXPECT_FALSE(State().GameOver);
-    EXPECT_FALSE(State().Thinking);
-    EXPECT_EQ(State().MoveLog, CodesLog({120}));
-    EXPECT_EQ(State().Board, BoardWith({{7, 7}}, {}));
-    EXPECT_EQ(view.calls.size(), 226u);
-}
-
 TEST_F(GameOperations, PlacePlayerMovePlaysTheMarkOfTheSideToMove) {
     game.NewGame();
     view.Clear();
@@ -197,20 +184,6 @@ TEST_F(GameOperations, ReplayOfALogWithoutZeroDrawsAllMarks) {
         ASSERT_TRUE(DecodeMove(full[i], col, row));
         EXPECT_EQ(view.calls[225 + i], ViewCall::Mark(col, row, NoFiveMark(col, row)));
     }
-}
-
-TEST_F(GameOperations, ReplayClearsTheFlagsWithoutTestingForFiveOrBeeping) {
-    options.SoundOn = true;
-    Open(AlternatingLog(CellsFrom({0, 0}, 1, 0, 5), CellsFrom({0, 14}, 1, 0, 4)));
-    ClickCell(10, 10); // "You win"
-    ASSERT_TRUE(State().GameOver);
-    view.Clear();
-    game.LoadLog(State().MoveLog);
-    game.ReplayLog();
-    EXPECT_FALSE(State().GameOver);
-    EXPECT_FALSE(State().Thinking);
-    for (const ViewCall& call : view.calls)
-        EXPECT_TRUE(call.kind == ViewCall::Kind::DrawCell || call.kind == ViewCall::Kind::DrawMark);
 }
 
 } // namespace

@@ -41,18 +41,6 @@ TEST_F(Turn, OrdinaryMovePlacesBothMarksWithoutMessage) {
     EXPECT_FALSE(State().GameOver);
 }
 
-TEST_F(Turn, ComputerMoveBeepsOnlyWhenSoundIsOn) {
-    for (bool sound : {false, true}) {
-        options.SoundOn = sound;
-        game.NewGame();
-        view.Clear();
-        ClickCell(0, 0);
-        const bool beeped = !view.calls.empty() && view.calls.back() == ViewCall::Beep();
-        EXPECT_EQ(beeped, sound);
-        EXPECT_EQ(view.calls.size(), sound ? 3u : 2u);
-    }
-}
-
 TEST_F(Turn, PersonsFiveWinsWithoutReplyOrBeep) {
     options.SoundOn = true;
     Open(CrossesToMoveWithFour());
