@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace pentavo {
+
+// The main window's file dialog. It keeps the chosen file name from one use to the next and
+// offers it as the initial name; a cancelled use clears it.
+class CommonDialog {
+public:
+    enum class Form { Save, Open };
+
+    // Shows the dialog modally over `owner`; the chosen path, or nothing when the person cancelled.
+    // A save never asks before replacing a file and an open accepts a name that does not exist.
+    std::optional<QString> Show(Form form, QWidget* owner);
+
+    QString FileName;
+    QString DialogTitle;
+    // Pairs of description and pattern separated by '|': "All Files (*.pnv)|*.pnv".
+    QString Filter;
+
+    // Stands in for the dialog (tests): given the dialog as set up and the form, returns what
+    // the person would have chosen.
+    std::function<std::optional<QString>(const CommonDialog&, Form)> Chooser;
+};
+
+// The filter in the dialog's own terms: one entry per pair, shown as its description, which gets
+// the pattern appended in parentheses unless it already ends with it.
+QStringList NameFilters(const QString& filter);
+
+} // namespace pentavo

@@ -1,0 +1,14 @@
+#include "ui/MessageBox.h"
+
+#include "app/Module1.h"
+
+#include <QMessageBox>
+
+namespace pentavo {
+
+void ShowMessageBox(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, AppTitle, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+} // namespace pentavo

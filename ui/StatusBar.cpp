@@ -1,0 +1,64 @@
+#include "ui/StatusBar.h"
+
+#include "ui/Twips.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+
+namespace pentavo {
+
+namespace {
+
+constexpr int PanelMinimumTwips = 1440;
+constexpr int ClockIntervalMs = 1000;
+
+QLabel* AddPanel(QHBoxLayout* layout, const QString& text, int stretch) {
+    auto* panel = new QLabel(text);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setMinimumWidth(TwipsToPixels(PanelMinimumTwips));
+    panel->setContentsMargins(2, 0, 2, 0);
+    layout->addWidget(panel, stretch);
+    return panel;
+}
+
+} // namespace
+
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
+    setObjectName("sbStatusBar");
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 1, 2, 1);
+    layout->setSpacing(2);
+    status_ = AddPanel(layout, "Status", 1);
+    date_ = AddPanel(layout, QString(), 0);
+    time_ = AddPanel(layout, QString(), 0);
+    ShowClock();
+
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &StatusBar::ShowClock);
+    clock->start(ClockIntervalMs);
+}
+
+QString StatusBar::PanelText(int panel) const {
+    switch (panel) {
+    case 1:
+        return status_->text();
+    case 2:
+        return date_->text();
+    case 3:
+        return time_->text();
+    default:
+        return {};
+    }
+}
+
+void StatusBar::ShowClock() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale = QLocale::system();
+    date_->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    time_->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+} // namespace pentavo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace pentavo {
+
+// The main window's status bar: a fixed "Status" panel that takes the spare width, then the date
+// and the time, which it keeps current itself in the system's short formats.
+class StatusBar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StatusBar(QWidget* parent = nullptr);
+
+    // The text of panel 1, 2 or 3, left to right.
+    QString PanelText(int panel) const;
+
+private:
+    void ShowClock();
+
+    QLabel* status_;
+    QLabel* date_;
+    QLabel* time_;
+};
+
+} // namespace pentavo

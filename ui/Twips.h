@@ -1,0 +1,23 @@
+#pragma once
+
+namespace pentavo {
+
+// The program's coordinates are twips: 1440 to the inch, 15 to a logical pixel at 96 dpi.
+inline constexpr double TwipsPerPixel = 15.0;
+
+// Logical pixels for a length in twips, fractions kept (for drawing).
+constexpr double TwipsToPixelsF(double twips) {
+    return twips / TwipsPerPixel;
+}
+
+// Whole logical pixels for a length in twips, rounded to the nearest (halves away from zero).
+constexpr int TwipsToPixels(double twips) {
+    const double pixels = TwipsToPixelsF(twips);
+    return static_cast<int>(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
+}
+
+constexpr double PixelsToTwips(double pixels) {
+    return pixels * TwipsPerPixel;
+}
+
+} // namespace pentavo
