@@ -1,0 +1,135 @@
+#include "app/frmSplash.h"
+
+#include "app/ApplyResourceCaptions.h"
+#include "app/LoadedForms.h"
+#include "app/PictureBox.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+
+namespace pentavo {
+
+namespace {
+
+// Lengths are logical pixels: the design's twips divided by 15.
+
+QFont TimesBold(double points, bool bold = true) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+struct LabelDesign {
+    const char* name;
+    const char* tag;
+    QRect geometry;
+    const char* text;
+    QFont font;
+    Qt::Alignment alignment;
+};
+
+QLabel* AddLabel(QWidget& frame, const LabelDesign& design) {
+    auto* label = new QLabel(QString::fromUtf8(design.text), &frame);
+    label->setObjectName(QString::fromLatin1(design.name));
+    label->setProperty("Tag", QString::fromLatin1(design.tag));
+    label->setGeometry(design.geometry);
+    label->setFont(design.font);
+    label->setAlignment(design.alignment | Qt::AlignTop);
+    return label;
+}
+
+// A label that sizes itself to its text keeps its left edge, or its right edge when right-aligned.
+void FitToText(QLabel& label) {
+    const QRect designed = label.geometry();
+    label.adjustSize();
+    if (label.alignment() & Qt::AlignRight) {
+        label.move(designed.right() - label.width() + 1, designed.top());
+    }
+}
+
+} // namespace
+
+frmSplash::frmSplash(VersionNumbers version)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), Version(version) {
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(497, 314);
+    if (const QScreen* display = screen()) {
+        move(display->availableGeometry().center() - rect().center());
+    }
+
+    auto* fraMainFrame = new QGroupBox(this);
+    fraMainFrame->setObjectName(QStringLiteral("fraMainFrame"));
+    fraMainFrame->setGeometry(3, -1, 492, 306);
+
+    auto* picLogo = new PictureBox(QStringLiteral(":/pictures/splash.png"), fraMainFrame);
+    picLogo->setObjectName(QStringLiteral("picLogo"));
+    picLogo->setGeometry(10, 57, 153, 151);
+
+    // Designed texts and fonts; loading replaces both.
+    lblProductName = AddLabel(
+        *fraMainFrame,
+        {"lblProductName", "1028", {224, 80, 181, 36}, AppTitle, TimesBold(24), Qt::AlignLeft});
+    lblPlatform = AddLabel(*fraMainFrame, {"lblPlatform",
+                                           "1026",
+                                           {218, 160, 249, 22},
+                                           "Windows 95/98/ME/NT4/2000",
+                                           TimesBold(14.25),
+                                           Qt::AlignRight});
+    lblVersion = AddLabel(*fraMainFrame, {"lblVersion",
+                                          "1025",
+                                          {312, 184, 126, 19},
+                                          "Version 0.2 (demo)",
+                                          TimesBold(12),
+                                          Qt::AlignRight});
+    lblCopyright = AddLabel(*fraMainFrame, {"lblCopyright",
+                                            "1022",
+                                            {314, 208, 161, 17},
+                                            "Copyright",
+                                            TimesBold(8.25, false),
+                                            Qt::AlignLeft});
+    lblCompany = AddLabel(*fraMainFrame, {"lblCompany",
+                                          "1023",
+                                          {314, 222, 161, 17},
+                                          "Company",
+                                          TimesBold(8.25, false),
+                                          Qt::AlignLeft});
+
+    RegisterLoadedForm(this);
+    Form_Load();
+}
+
+void frmSplash::Form_Load() {
+    ApplyResourceCaptions(*this);
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(Version.Major)
+                            .arg(Version.Minor)
+                            .arg(Version.Revision));
+    lblProductName->setText(QString::fromLatin1(AppTitle));
+    for (QLabel* label : {lblProductName, lblPlatform, lblVersion, lblCopyright, lblCompany}) {
+        FitToText(*label);
+    }
+}
+
+// Only the program unloads the splash; a close request from the windowing system is refused.
+void frmSplash::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        event->ignore();
+    } else {
+        event->accept();
+    }
+}
+
+// Without a title bar the window still has its fixed border, a thin line against the desktop.
+void frmSplash::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace pentavo
