@@ -16,7 +16,8 @@ namespace {
 
 // Lengths are logical pixels: the design's twips divided by 15.
 
-QFont TimesBold(double points, bool bold = true) {
+// Times New Roman, as designed; the serif fallback where it is missing.
+QFont DesignFont(double points, bool bold) {
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(points);
@@ -71,32 +72,35 @@ frmSplash::frmSplash(VersionNumbers version)
     picLogo->setGeometry(10, 57, 153, 151);
 
     // Designed texts and fonts; loading replaces both.
-    lblProductName = AddLabel(
-        *fraMainFrame,
-        {"lblProductName", "1028", {224, 80, 181, 36}, AppTitle, TimesBold(24), Qt::AlignLeft});
+    lblProductName = AddLabel(*fraMainFrame, {"lblProductName",
+                                              "1028",
+                                              {224, 80, 181, 36},
+                                              AppTitle,
+                                              DesignFont(24, true),
+                                              Qt::AlignLeft});
     lblPlatform = AddLabel(*fraMainFrame, {"lblPlatform",
                                            "1026",
                                            {218, 160, 249, 22},
                                            "Windows 95/98/ME/NT4/2000",
-                                           TimesBold(14.25),
+                                           DesignFont(14.25, true),
                                            Qt::AlignRight});
     lblVersion = AddLabel(*fraMainFrame, {"lblVersion",
                                           "1025",
                                           {312, 184, 126, 19},
                                           "Version 0.2 (demo)",
-                                          TimesBold(12),
+                                          DesignFont(12, true),
                                           Qt::AlignRight});
     lblCopyright = AddLabel(*fraMainFrame, {"lblCopyright",
                                             "1022",
                                             {314, 208, 161, 17},
                                             "Copyright",
-                                            TimesBold(8.25, false),
+                                            DesignFont(8.25, false),
                                             Qt::AlignLeft});
     lblCompany = AddLabel(*fraMainFrame, {"lblCompany",
                                           "1023",
                                           {314, 222, 161, 17},
                                           "Company",
-                                          TimesBold(8.25, false),
+                                          DesignFont(8.25, false),
                                           Qt::AlignLeft});
 
     RegisterLoadedForm(this);

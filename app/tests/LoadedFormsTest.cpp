@@ -53,11 +53,13 @@ void LoadedFormsTest::unloadTakesTheWindowOffAtOnceAndDeletesItLater() {
     auto* unloaded = new QWidget;
     RegisterLoadedForm(kept);
     RegisterLoadedForm(unloaded);
+    unloaded->show();
     const QPointer<QWidget> watch(unloaded);
 
     UnloadForm(unloaded);
     QCOMPARE(LoadedForms(), QList<QWidget*>{kept});
     QVERIFY(watch); // still there until control is back in the event loop
+    QVERIFY(!watch->isVisible());
     ProcessDeferredDeletes();
     QVERIFY(!watch);
 
