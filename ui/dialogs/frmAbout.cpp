@@ -1,0 +1,93 @@
+#include "ui/dialogs/frmAbout.h"
+
+#include "app/ApplyResourceCaptions.h"
+#include "app/Module1.h"
+#include "app/PictureBox.h"
+#include "ui/dialogs/TwipsRect.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace pentavo {
+
+namespace {
+
+QLabel* Label(const char* name, const char* tag, const QString& text, QRect geometry,
+              QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    if (tag != nullptr) {
+        label->setProperty("Tag", QString(tag));
+    }
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(geometry);
+    return label;
+}
+
+// A straight horizontal line from x1 to x2 (both ends drawn) at y, in twips, `thickness` pixels
+// wide downwards.
+void HorizontalLine(const char* name, double x1, double x2, double y, int thickness,
+                    const QColor& colour, QWidget* parent) {
+    auto* line = new QWidget(parent);
+    line->setObjectName(name);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint start(TwipsToPixels(x1), TwipsToPixels(y));
+    line->setGeometry(QRect(start, QPoint(TwipsToPixels(x2), start.y() + thickness - 1)));
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* owner) : FixedDialog(owner, "frmAbout", "1038", 5985, 2430) {
+    CreateControls();
+    Form_Load();
+}
+
+void frmAbout::ShowModal(QWidget* owner) {
+    // exec() deletes a dialog that deletes itself on close before it returns.
+    (new frmAbout(owner))->exec();
+}
+
+void frmAbout::CreateControls() {
+    auto* picIcon = new PictureBox(":/pictures/about.png", this);
+    picIcon->setObjectName("picIcon");
+    picIcon->setGeometry(TwipsRect(240, 240, 975, 975));
+
+    lblTitle = Label("lblTitle", "1043", QString(), TwipsRect(1440, 240, 4095, 240), this);
+    lblVersion = Label("lblVersion", "1042", QString(), TwipsRect(1440, 480, 4095, 225), this);
+    Label("Label2", nullptr, "Released 1 June 2024\nQuestions and ideas: pentavo@example.org",
+          TwipsRect(1440, 720, 4215, 495), this);
+    Label("Label1", nullptr,
+          "This demo edition plays at one fixed strength. Save, open and print your games as "
+          "you like.",
+          TwipsRect(1440, 1200, 4455, 615), this);
+
+    // Grey over white: a sunken separator above the button.
+    HorizontalLine("Line1_1", 225, 5657, 1950, 1, QColor(0x80, 0x80, 0x80), this);
+    HorizontalLine("Line1_0", 240, 5657, 1965, 2, QColor(0xff, 0xff, 0xff), this);
+
+    cmdOK = new QPushButton(this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setProperty("Tag", QString("1040"));
+    cmdOK->setGeometry(TwipsRect(2280, 2040, 1467, 345));
+    // The default button for Enter; Esc closes the box as QDialog's cancel, the same as OK.
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+}
+
+void frmAbout::Form_Load() {
+    ApplyResourceCaptions(*this);
+    lblVersion->setText("Version 0.1 (demo)");
+    lblTitle->setText(AppTitle);
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+} // namespace pentavo
