@@ -11,6 +11,8 @@ namespace pentavo {
 namespace {
 
 constexpr double CellPitch = 400.0;
+// The board's top edge (600) lies 400 twips lower than its left edge (200).
+constexpr double BoardDrop = 400.0;
 constexpr MoveCode CentreCode = EncodeMove(7, 7);
 constexpr MoveCode SecondOpeningCode = EncodeMove(6, 6);
 
@@ -31,8 +33,8 @@ int CellIndexAt(double scaled) {
     return static_cast<int>(rounded) - 1;
 }
 
-std::int16_t MarkToMove(std::int16_t moveCount) {
-    return static_cast<std::int16_t>(moveCount % 2 + 1);
+std::int16_t MarkOfMove(std::int16_t logIndex) {
+    return static_cast<std::int16_t>(logIndex % 2 + 1);
 }
 
 } // namespace
@@ -40,9 +42,7 @@ std::int16_t MarkToMove(std::int16_t moveCount) {
 void Game::NewGame() {
     state_.Board.Clear();
     state_.MoveLog.fill(0);
-    for (std::int16_t col = 0; col < BoardSize; ++col)
-        for (std::int16_t row = 0; row < BoardSize; ++row)
-            view_.DrawCell(col, row);
+    DrawAllCells();
     state_.MoveCount = 0;
     state_.Thinking = false;
     state_.Board(7, 7) = Cross;
@@ -59,6 +59,13 @@ void Game::NewGame() {
     state_.GameOver = false;
 }
 
+// Columns outer, rows inner: the order a full redraw is seen in.
+void Game::DrawAllCells() {
+    for (std::int16_t col = 0; col < BoardSize; ++col)
+        for (std::int16_t row = 0; row < BoardSize; ++row)
+            view_.DrawCell(col, row);
+}
+
 void Game::PlacePlayerMove(std::int16_t col, std::int16_t row) {
     PlaceMark(col, row);
 }
@@ -66,7 +73,7 @@ void Game::PlacePlayerMove(std::int16_t col, std::int16_t row) {
 bool Game::PlaceMark(std::int16_t col, std::int16_t row) {
     if (state_.MoveCount >= CellCount || !OnBoard(col, row) || state_.Board(col, row) != Empty)
         return false;
-    const std::int16_t mark = MarkToMove(state_.MoveCount);
+    const std::int16_t mark = MarkOfMove(state_.MoveCount);
     view_.DrawMark(col, row, mark);
     state_.Board(col, row) = mark;
     state_.MoveLog[state_.MoveCount] = EncodeMove(col, row);
@@ -83,6 +90,8 @@ void Game::UndoLastPair() {
             --state_.MoveCount;
             std::int16_t col = 0;
             std::int16_t row = 0;
+            // Entries below MoveCount always name a cell, unless a log was loaded and never
+            // replayed; then nothing off the board is touched.
             const bool named = DecodeMove(state_.MoveLog[state_.MoveCount], col, row);
             state_.MoveLog[state_.MoveCount] = 0;
             if (named) {
@@ -96,9 +105,7 @@ void Game::UndoLastPair() {
 
 void Game::ReplayLog() {
     state_.Board.Clear();
-    for (std::int16_t col = 0; col < BoardSize; ++col)
-        for (std::int16_t row = 0; row < BoardSize; ++row)
-            view_.DrawCell(col, row);
+    DrawAllCells();
     state_.MoveCount = CellCount;
     for (std::int16_t index = 0; index < CellCount; ++index) {
         // A code that names no cell, or a cell already taken, ends the game like a 0 does: the
@@ -109,7 +116,7 @@ void Game::ReplayLog() {
             state_.MoveCount = index;
             break;
         }
-        const std::int16_t mark = MarkToMove(index);
+        const std::int16_t mark = MarkOfMove(index);
         state_.Board(col, row) = mark;
         view_.DrawMark(col, row, mark);
     }
@@ -120,7 +127,7 @@ void Game::ReplayLog() {
 
 std::optional<CellPos> Game::CellAt(float X, float Y) {
     const int col = CellIndexAt(static_cast<double>(X) / CellPitch);
-    const int row = CellIndexAt((static_cast<double>(Y) - CellPitch) / CellPitch);
+    const int row = CellIndexAt((static_cast<double>(Y) - BoardDrop) / CellPitch);
     if (col < 0 || row < 0)
         return std::nullopt;
     return CellPos{static_cast<std::int16_t>(col), static_cast<std::int16_t>(row)};
@@ -159,6 +166,7 @@ void Game::PlaceComputerMove() {
     std::int16_t col = 0;
     std::int16_t row = 0;
     ChooseMove(state_.Board, options_.ComputerFirst, col, row);
+    // A reply naming no empty cell would be a fault of ChooseMove; it is not placed.
     if (PlaceMark(col, row))
         SignalMove();
 }

@@ -50,6 +50,7 @@ public:
     const GameState& State() const { return state_; }
 
 private:
+    void DrawAllCells();
     // Draws, stores and logs the mark of the side to move; false (nothing done) when the cell is
     // off the board or taken, or the log is full.
     bool PlaceMark(std::int16_t col, std::int16_t row);
