@@ -1,0 +1,109 @@
+#pragma once
+
+#include "engine/Game.h"
+#include "engine/GameOptions.h"
+#include "engine/GameView.h"
+#include "ui/CommonDialog.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QToolBar;
+
+namespace pentavo {
+
+class DrawingSurface;
+class HelpViewer;
+class LineShape;
+class PrintService;
+class StatusBar;
+
+// The main window: menus, toolbar, the board drawn on its client area, and the status bar. It
+// owns the game for its whole life. Creating it starts the first game, and the first drawing of
+// that game loads the window (captions, stored geometry, help file, option defaults).
+class frmMain : public QMainWindow, public GameView {
+    Q_OBJECT
+
+public:
+    explicit frmMain(GameOptions& options, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Loads the window unless it is loaded already.
+    void Load();
+
+    void DrawCell(std::int16_t col, std::int16_t row) override;
+    void DrawMark(std::int16_t col, std::int16_t row, std::int16_t mark) override;
+    void ShowMessage(std::string_view text) override;
+    void Beep() override;
+
+    const Game& TheGame() const { return game_; }
+    DrawingSurface& Surface() const { return *surface_; }
+    const QString& HelpFile() const { return helpFile_; }
+    void SetHelpFile(const QString& path) { helpFile_ = path; }
+    void SetPrintService(std::unique_ptr<PrintService> service);
+
+    // Save, Open and Page Setup share it; it keeps the chosen file name.
+    CommonDialog dlgCommonDialog;
+
+    void Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void tbToolBar_ButtonClick(QAction* Button);
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuEditUndo_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewOptions_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Initialize();
+    void Form_Load();
+    void Form_Unload();
+
+    // The controls as designed (frmMainControls.cpp).
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    // Keeps the toolbar along the top of the client area and the status bar along its bottom.
+    void DockBars();
+
+    // The outer size that shows the designed client area whole.
+    QSize DefaultOuterSize() const;
+    void SetOuterGeometry(const QRect& outer);
+    // The chosen record file for Save or Open; "Empty file" when none was chosen.
+    std::optional<QString> AskRecordName(const QString& title, CommonDialog::Form form);
+
+    GameOptions& options_;
+    Game game_;
+    DrawingSurface* surface_ = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    StatusBar* sbStatusBar = nullptr;
+    LineShape* Line1 = nullptr;
+    QAction* mnuViewToolbar = nullptr;
+    QAction* mnuViewStatusBar = nullptr;
+
+    bool loaded_ = false;
+    bool unloaded_ = false;
+    // The outer size asked for before the window system told the frame's size.
+    std::optional<QSize> pendingOuterSize_;
+    QString helpFile_;
+    std::unique_ptr<PrintService> printService_;
+    QPointer<HelpViewer> helpViewer_;
+};
+
+} // namespace pentavo

@@ -1,0 +1,88 @@
+// The main window's commands: menu items and toolbar buttons.
+#include "ui/frmMain.h"
+
+#include "ui/HelpViewer.h"
+#include "ui/MessageBox.h"
+#include "ui/PrintService.h"
+#include "ui/StatusBar.h"
+#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/frmOptions.h"
+
+#include "app/LoadedForms.h"
+
+#include <QAction>
+#include <QToolBar>
+
+#include <exception>
+
+namespace pentavo {
+
+void frmMain::tbToolBar_ButtonClick(QAction* Button) {
+    // A command started from the toolbar that fails just ends; the toolbar reports nothing.
+    try {
+        const QString key = Button->property("Key").toString();
+        if (key == "New")
+            game_.NewGame();
+        else if (key == "Open")
+            mnuFileOpen_Click();
+        else if (key == "Save")
+            mnuFileSave_Click();
+        else if (key == "Print")
+            mnuFilePrint_Click();
+        else if (key == "Undo")
+            game_.UndoLastPair();
+        else if (key == "Help")
+            mnuHelpContents_Click();
+    } catch (const std::exception&) {
+    }
+}
+
+void frmMain::mnuFileNew_Click() {
+    game_.NewGame();
+}
+
+void frmMain::mnuFilePageSetup_Click() {
+    printService_->ShowPrinterDialog(this, "Page Setup");
+}
+
+void frmMain::mnuFilePrintPreview_Click() {}
+
+void frmMain::mnuFilePrint_Click() {
+    if (!printService_->PrintImage(grab().toImage()))
+        ShowMessageBox(this, "The form can't be printed.");
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+void frmMain::mnuEditUndo_Click() {
+    game_.UndoLastPair();
+}
+
+void frmMain::mnuViewToolbar_Click() {
+    tbToolBar->setVisible(mnuViewToolbar->isChecked());
+}
+
+void frmMain::mnuViewStatusBar_Click() {
+    sbStatusBar->setVisible(mnuViewStatusBar->isChecked());
+}
+
+void frmMain::mnuViewOptions_Click() {
+    frmOptions::ShowModal(options_, this);
+}
+
+void frmMain::mnuHelpContents_Click() {
+    if (!helpViewer_) {
+        helpViewer_ = new HelpViewer(this);
+        RegisterLoadedForm(helpViewer_);
+    }
+    if (const std::optional<QString> failure = helpViewer_->ShowContents(helpFile_))
+        ShowMessageBox(this, *failure);
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout::ShowModal(this);
+}
+
+} // namespace pentavo

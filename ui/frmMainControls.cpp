@@ -1,0 +1,141 @@
+// The main window's controls as designed: menus and toolbar carry string identifiers that the
+// resource captions replace at load.
+#include "ui/frmMain.h"
+
+#include "ui/DrawingSurface.h"
+#include "ui/LineShape.h"
+#include "ui/StatusBar.h"
+#include "ui/Twips.h"
+
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace pentavo {
+
+namespace {
+
+constexpr double ToolBarHeight = 420;
+constexpr double StatusBarHeight = 270;
+
+struct MenuItem {
+    const char* name;
+    const char* caption; // the string identifier, or "-" for a separator
+    QKeyCombination shortcut;
+    void (frmMain::*handler)();
+};
+
+constexpr QKeyCombination NoShortcut{};
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption,
+               std::initializer_list<MenuItem> items, frmMain* window) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    for (const MenuItem& item : items) {
+        QAction* action = nullptr;
+        if (QString(item.caption) == "-") {
+            action = menu->addSeparator();
+            action->setText(item.caption);
+        } else {
+            action = menu->addAction(item.caption);
+            action->setShortcut(item.shortcut);
+            QObject::connect(action, &QAction::triggered, window, item.handler);
+        }
+        action->setObjectName(item.name);
+    }
+    return menu;
+}
+
+void AddToolButton(QToolBar* bar, const char* key, const char* tooltip, const char* picture) {
+    auto* button = new QAction(QIcon(QString(":/pictures/") + picture), QString(), bar);
+    button->setToolTip(tooltip);
+    button->setProperty("Key", QString(key));
+    bar->addAction(button);
+}
+
+} // namespace
+
+void frmMain::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    AddMenu(bar, "mnuFile", "1000",
+            {{"mnuFileNew", "1001", Qt::CTRL | Qt::Key_N, &frmMain::mnuFileNew_Click},
+             {"mnuFileOpen", "1002", Qt::CTRL | Qt::Key_O, &frmMain::mnuFileOpen_Click},
+             {"mnuFileSave", "1003", Qt::CTRL | Qt::Key_S, &frmMain::mnuFileSave_Click},
+             {"mnuFileBar0", "-", NoShortcut, nullptr},
+             {"mnuFilePageSetup", "1004", NoShortcut, &frmMain::mnuFilePageSetup_Click},
+             {"mnuFilePrintPreview", "1005", NoShortcut, &frmMain::mnuFilePrintPreview_Click},
+             {"mnuFilePrint", "1006", NoShortcut, &frmMain::mnuFilePrint_Click},
+             {"mnuFileBar1", "-", NoShortcut, nullptr},
+             {"mnuFileExit", "1007", Qt::CTRL | Qt::Key_X, &frmMain::mnuFileExit_Click}},
+            this);
+    AddMenu(bar, "mnuEdit", "1008",
+            {{"mnuEditUndo", "1009", Qt::CTRL | Qt::Key_Z, &frmMain::mnuEditUndo_Click}}, this);
+    QMenu* view =
+        AddMenu(bar, "mnuView", "1010",
+                {{"mnuViewToolbar", "1011", NoShortcut, &frmMain::mnuViewToolbar_Click},
+                 {"mnuViewStatusBar", "1012", NoShortcut, &frmMain::mnuViewStatusBar_Click},
+                 {"mnuViewBar0", "-", NoShortcut, nullptr},
+                 {"mnuViewOptions", "1013", Qt::CTRL | Qt::Key_T, &frmMain::mnuViewOptions_Click}},
+                this);
+    AddMenu(bar, "mnuHelp", "1014",
+            {{"mnuHelpContents", "1015", NoShortcut, &frmMain::mnuHelpContents_Click},
+             {"mnuHelpBar0", "-", NoShortcut, nullptr},
+             {"mnuHelpAbout", "1016", NoShortcut, &frmMain::mnuHelpAbout_Click}},
+            this);
+
+    findChild<QAction*>("mnuFilePrintPreview")->setEnabled(false);
+    mnuViewToolbar = view->findChild<QAction*>("mnuViewToolbar");
+    mnuViewStatusBar = view->findChild<QAction*>("mnuViewStatusBar");
+    // The action turns its own check mark over before its handler runs.
+    for (QAction* toggle : {mnuViewToolbar, mnuViewStatusBar}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+}
+
+void frmMain::CreateToolBar() {
+    tbToolBar = new QToolBar(surface_);
+    tbToolBar->setObjectName("tbToolBar");
+    tbToolBar->setMovable(false);
+    tbToolBar->setFloatable(false);
+    tbToolBar->setIconSize(QSize(16, 16));
+    tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    AddToolButton(tbToolBar, "New", "1017", "new.png");
+    AddToolButton(tbToolBar, "Open", "1018", "open.png");
+    AddToolButton(tbToolBar, "Save", "1019", "save.png");
+    tbToolBar->addSeparator();
+    tbToolBar->addSeparator();
+    AddToolButton(tbToolBar, "Print", "1020", "print.png");
+    tbToolBar->addSeparator();
+    tbToolBar->addSeparator();
+    AddToolButton(tbToolBar, "Undo", "1021", "undo.png");
+    tbToolBar->addSeparator();
+    tbToolBar->addSeparator();
+    AddToolButton(tbToolBar, "Help", "1015", "help.png");
+    connect(tbToolBar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
+
+    Line1 = new LineShape(0, 480, 7080, 480, surface_);
+    Line1->setObjectName("Line1");
+}
+
+void frmMain::CreateStatusBar() {
+    sbStatusBar = new StatusBar(surface_);
+}
+
+void frmMain::DockBars() {
+    const int width = surface_->width();
+    const int toolBarHeight = TwipsToPixels(ToolBarHeight);
+    const int statusBarHeight = TwipsToPixels(StatusBarHeight);
+    tbToolBar->setGeometry(0, 0, width, toolBarHeight);
+    sbStatusBar->setGeometry(0, surface_->height() - statusBarHeight, width, statusBarHeight);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == surface_ && event->type() == QEvent::Resize)
+        DockBars();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace pentavo

@@ -1,0 +1,58 @@
+// Save and Open: the game record file through the common dialog.
+#include "ui/frmMain.h"
+
+#include "files/GameRecord.h"
+#include "ui/MessageBox.h"
+
+#include <QFile>
+
+#include <filesystem>
+
+namespace pentavo {
+
+namespace {
+
+const QString RecordFilter = QStringLiteral("All Files (*.pnv)|*.pnv");
+
+std::filesystem::path ToPath(const QString& name) {
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+void ShowFailure(QWidget* owner, const RecordResult& result) {
+    ShowMessageBox(owner, QString::fromStdString(result.Message()));
+}
+
+} // namespace
+
+std::optional<QString> frmMain::AskRecordName(const QString& title, CommonDialog::Form form) {
+    dlgCommonDialog.DialogTitle = title;
+    dlgCommonDialog.Filter = RecordFilter;
+    std::optional<QString> name = dlgCommonDialog.Show(form, this);
+    if (!name)
+        ShowMessageBox(this, "Empty file");
+    return name;
+}
+
+void frmMain::mnuFileSave_Click() {
+    const std::optional<QString> name = AskRecordName("Save", CommonDialog::Form::Save);
+    if (!name)
+        return;
+    if (const RecordResult saved = WriteGameRecord(ToPath(*name), game_.State().MoveLog); !saved)
+        ShowFailure(this, saved);
+}
+
+void frmMain::mnuFileOpen_Click() {
+    const std::optional<QString> name = AskRecordName("Open", CommonDialog::Form::Open);
+    if (!name)
+        return;
+    // The record is read and checked whole before the game is touched.
+    MoveLog log{};
+    if (const RecordResult read = ReadGameRecord(ToPath(*name), log); !read) {
+        ShowFailure(this, read);
+        return;
+    }
+    game_.LoadLog(log);
+    game_.ReplayLog();
+}
+
+} // namespace pentavo

@@ -1,0 +1,129 @@
+#include "engine/GameOptions.h"
+#include "ui/DrawingSurface.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cmath>
+
+using namespace pentavo;
+
+namespace {
+
+const QColor White(255, 255, 255);
+const QColor Black(0, 0, 0);
+const QColor CrossRed(160, 0, 0);
+const QColor CircleGreen(0, 160, 0);
+
+// The main window's own picture, menus and all, at the screen's pixel density.
+class WindowShot {
+public:
+    explicit WindowShot(frmMain& window)
+        : image_(window.grab().toImage()), client_(window.Surface().mapTo(&window, QPoint(0, 0))) {}
+
+    double Ratio() const { return image_.devicePixelRatio(); }
+
+    // The device pixel under a point given in twips of the client area.
+    QColor AtTwips(double x, double y) const {
+        return AtDevice(static_cast<int>(std::floor(x / 15 * Ratio())),
+                        static_cast<int>(std::floor(y / 15 * Ratio())));
+    }
+    // A device pixel counted from the client area's corner.
+    QColor AtDevice(int x, int y) const {
+        return image_.pixelColor(static_cast<int>(client_.x() * Ratio()) + x,
+                                 static_cast<int>(client_.y() * Ratio()) + y);
+    }
+
+private:
+    QImage image_;
+    QPoint client_;
+};
+
+} // namespace
+
+class MainWindowDrawingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theShotIsAtTheScreensPixelDensity() {
+        GameOptions options;
+        frmMain window(options);
+        const WindowShot shot(window);
+        QCOMPARE(shot.Ratio(), qApp->devicePixelRatio());
+        if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2")
+            QCOMPARE(shot.Ratio(), 2.0);
+    }
+
+    void aCrossIsTwoDarkRedStrokesInItsCell() {
+        GameOptions options;
+        frmMain window(options);
+        window.DrawMark(0, 0, 1);
+        const WindowShot shot(window);
+        QCOMPARE(shot.AtTwips(400, 800), CrossRed);
+        QCOMPARE(shot.AtTwips(300, 700), CrossRed);
+        QCOMPARE(shot.AtTwips(500, 700), CrossRed);
+        QCOMPARE(shot.AtTwips(300, 900), CrossRed);
+        QCOMPARE(shot.AtTwips(500, 900), CrossRed);
+        // Between the strokes the cell stays white.
+        QCOMPARE(shot.AtTwips(400, 660), White);
+        QCOMPARE(shot.AtTwips(260, 800), White);
+    }
+
+    void aCircleIsDarkGreenAtRadius150AndWhiteInside() {
+        GameOptions options;
+        frmMain window(options);
+        window.DrawMark(14, 14, 2);
+        const WindowShot shot(window);
+        for (const QPointF& onRing :
+             {QPointF(6150, 6400), QPointF(5850, 6400), QPointF(6000, 6250), QPointF(6000, 6550)})
+            QCOMPARE(shot.AtTwips(onRing.x(), onRing.y()), CircleGreen);
+        QCOMPARE(shot.AtTwips(6000, 6400), White);
+        QCOMPARE(shot.AtTwips(6060, 6430), White);
+        // The cell's corner lies outside the circle.
+        QCOMPARE(shot.AtTwips(5840, 6240), White);
+    }
+
+    void anErasedCellIsWhiteWithASharpBlackBorder() {
+        GameOptions options;
+        frmMain window(options);
+        // The opening cross of the first game stands at (7, 7).
+        QCOMPARE(WindowShot(window).AtTwips(3200, 3600), CrossRed);
+        window.DrawMark(7, 7, 0);
+        const WindowShot shot(window);
+        QCOMPARE(shot.AtTwips(3200, 3600), White);
+        QCOMPARE(shot.AtTwips(3100, 3500), White);
+        // The left border at x = 3000 twips (200 pixels) is two pixels wide and has no fringe.
+        const int ratio = static_cast<int>(shot.Ratio());
+        const int centre = 200 * ratio;
+        const int y = 240 * ratio;
+        for (int x = centre - ratio; x < centre + ratio; ++x)
+            QCOMPARE(shot.AtDevice(x, y), Black);
+        QCOMPARE(shot.AtDevice(centre - ratio - 1, y), White);
+        QCOMPARE(shot.AtDevice(centre + ratio, y), White);
+    }
+
+    void theWindowsBackgroundShowsBesideTheBoard() {
+        GameOptions options;
+        frmMain window(options);
+        const WindowShot shot(window);
+        const QColor background = window.palette().color(QPalette::Window);
+        QCOMPARE(shot.AtTwips(100, 3000), background);
+        QCOMPARE(shot.AtTwips(6700, 3000), background);
+        QCOMPARE(shot.AtTwips(3000, 6900), background);
+    }
+
+    void whatWasDrawnWhileHiddenShowsOnceShown() {
+        GameOptions options;
+        frmMain window(options);
+        window.DrawMark(3, 3, 2);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const WindowShot shot(window);
+        QCOMPARE(shot.AtTwips(3 * 400 + 550, 3 * 400 + 800), CircleGreen);
+        QCOMPARE(shot.AtTwips(3200, 3600), CrossRed);
+    }
+};
+
+QTEST_MAIN(MainWindowDrawingTest)
+#include "MainWindowDrawingTest.moc"
