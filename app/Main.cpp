@@ -1,0 +1,25 @@
+#include "app/Main.h"
+
+#include "app/LoadedForms.h"
+#include "app/Module1.h"
+#include "app/frmSplash.h"
+#include "ui/frmMain.h"
+
+#include <QCoreApplication>
+
+namespace pentavo {
+
+void Main() {
+    auto* splash = new frmSplash();
+    splash->show();
+    // Nothing else is handled until Main returns, so the splash is drawn now.
+    splash->repaint();
+    QCoreApplication::processEvents();
+
+    MainForm = new frmMain(Options);
+    MainForm->Load();
+    UnloadForm(splash);
+    MainForm->show();
+}
+
+} // namespace pentavo
