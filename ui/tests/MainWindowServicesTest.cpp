@@ -1,0 +1,169 @@
+#include "engine/GameOptions.h"
+#include "ui/HelpViewer.h"
+#include "ui/PrintService.h"
+#include "ui/frmMain.h"
+
+#include "ModalCloser.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace pentavo;
+using pentavo::testing::ModalCloser;
+
+namespace {
+
+// A printer that takes or refuses every job, and keeps what it was given.
+class FakePrinter : public PrintService {
+public:
+    FakePrinter(bool works, QList<QImage>& printed) : works_(works), printed_(printed) {}
+    bool PrintImage(const QImage& image) override {
+        printed_.append(image);
+        return works_;
+    }
+
+private:
+    bool works_;
+    QList<QImage>& printed_;
+};
+
+QAction* Action(const frmMain& window, const char* name) {
+    return window.findChild<QAction*>(name);
+}
+
+QAction* ToolButton(const frmMain& window, const QString& key) {
+    for (QAction* entry : window.findChild<QWidget*>("tbToolBar")->actions())
+        if (entry->property("Key").toString() == key)
+            return entry;
+    return nullptr;
+}
+
+} // namespace
+
+class MainWindowServicesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // Keeps any print server on this machine out of the real service's way.
+        qputenv("CUPS_SERVER", "/nonexistent.sock");
+    }
+
+    void printingGivesThePrinterThePictureOfTheWholeWindow() {
+        GameOptions options;
+        frmMain window(options);
+        QList<QImage> printed;
+        window.SetPrintService(std::make_unique<FakePrinter>(true, printed));
+        ModalCloser messages;
+        Action(window, "mnuFilePrint")->trigger();
+        ToolButton(window, "Print")->trigger();
+        QCOMPARE(printed.size(), 2);
+        QCOMPARE(printed[0].size(), window.size() * window.devicePixelRatio());
+        QCOMPARE(printed[0], window.grab().toImage());
+        QVERIFY(messages.Titles.isEmpty());
+    }
+
+    void aFailedPrintSaysSo() {
+        GameOptions options;
+        frmMain window(options);
+        QList<QImage> printed;
+        window.SetPrintService(std::make_unique<FakePrinter>(false, printed));
+        ModalCloser messages;
+        window.mnuFilePrint_Click();
+        QCOMPARE(messages.Titles, QStringList{"Pentavo"});
+        QCOMPARE(messages.Texts, QStringList{"The form can't be printed."});
+        QCOMPARE(messages.PlainOk, QList<bool>{true});
+    }
+
+    void withoutAPrinterTheRealServiceFails() {
+        GameOptions options;
+        frmMain window(options);
+        ModalCloser messages;
+        window.mnuFilePrint_Click();
+        QCOMPARE(messages.Texts, QStringList{"The form can't be printed."});
+    }
+
+    void pageSetupShowsThePrinterDialogAndACancelIsSilent() {
+        GameOptions options;
+        frmMain window(options);
+        ModalCloser dialogs;
+        Action(window, "mnuFilePageSetup")->trigger();
+        QCOMPARE(dialogs.Titles, QStringList{"Page Setup"});
+    }
+
+    void helpContentsShowsTheHelpFileInOneReusedWindow() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Pentavo.hlp");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><h1>Playing</h1><p>Five in a row wins.</p></body></html>");
+        file.close();
+
+        GameOptions options;
+        frmMain window(options);
+        window.SetHelpFile(path);
+        Action(window, "mnuHelpContents")->trigger();
+        ToolButton(window, "Help")->trigger();
+        const QList<HelpViewer*> viewers = window.findChildren<HelpViewer*>();
+        QCOMPARE(viewers.size(), 1);
+        QVERIFY(viewers[0]->isVisible());
+        QCOMPARE(viewers[0]->windowTitle(), QString("Pentavo Help"));
+        QVERIFY(viewers[0]->toPlainText().contains("Five in a row wins."));
+    }
+
+    void aMissingHelpFileIsReportedFromMenuAndToolbarAlike() {
+        GameOptions options;
+        frmMain window(options);
+        window.SetHelpFile("/nonexistent/Pentavo.hlp");
+        ModalCloser messages;
+        Action(window, "mnuHelpContents")->trigger();
+        ToolButton(window, "Help")->trigger();
+        const QString expected =
+            "Cannot open the help file \"/nonexistent/Pentavo.hlp\": No such file or directory.";
+        QCOMPARE(messages.Texts, (QStringList{expected, expected}));
+        QCOMPARE(messages.Titles, (QStringList{"Pentavo", "Pentavo"}));
+    }
+
+    void theProgramsOwnHelpFileOpens() {
+        GameOptions options;
+        frmMain window(options);
+        QVERIFY2(QFile::exists(window.HelpFile()), qPrintable(window.HelpFile()));
+        ModalCloser messages;
+        window.mnuHelpContents_Click();
+        QVERIFY(messages.Titles.isEmpty());
+        QVERIFY(window.findChild<HelpViewer*>()->isVisible());
+    }
+
+    void optionsAndAboutAreModalAndOwnedByTheWindow() {
+        GameOptions options;
+        frmMain window(options);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QList<QWidget*> owners;
+        ModalCloser dialogs([&](QDialog& dialog) {
+            owners.append(dialog.parentWidget());
+            dialog.reject();
+        });
+        Action(window, "mnuViewOptions")->trigger();
+        Action(window, "mnuHelpAbout")->trigger();
+        QCOMPARE(dialogs.Titles, (QStringList{"Options", "About Pentavo"}));
+        QCOMPARE(owners, (QList<QWidget*>{&window, &window}));
+    }
+
+    void printPreviewDoesNothing() {
+        GameOptions options;
+        frmMain window(options);
+        QList<QImage> printed;
+        window.SetPrintService(std::make_unique<FakePrinter>(true, printed));
+        ModalCloser dialogs;
+        window.mnuFilePrintPreview_Click();
+        Action(window, "mnuFilePrintPreview")->trigger();
+        QVERIFY(printed.isEmpty());
+        QVERIFY(dialogs.Titles.isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowServicesTest)
+#include "MainWindowServicesTest.moc"
