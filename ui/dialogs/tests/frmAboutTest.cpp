@@ -63,14 +63,6 @@ private slots:
         QCOMPARE(shown, text);
     }
 
-    void notesAreWrittenOut() {
-        frmAbout box(owner);
-        for (const char* name : {"Label1", "Label2"}) {
-            const auto* label = box.findChild<QLabel*>(name);
-            QVERIFY2(label != nullptr && label->text().size() > 20, name);
-        }
-    }
-
     void okIsDefaultAndCancelAndTheBoxIsFixed() {
         const QPointer<QWidget> box = Open();
         QCOMPARE(box->size(), QSize(399, 162));
