@@ -11,6 +11,9 @@ HelpViewer::HelpViewer(QWidget* owner) : QTextBrowser(owner) {
     setWindowTitle("Pentavo Help");
     setOpenExternalLinks(true);
     resize(560, 480);
+    // Beside the main window rather than over the board.
+    if (owner != nullptr)
+        move(owner->frameGeometry().topRight() + QPoint(8, 0));
 }
 
 std::optional<QString> HelpViewer::ShowContents(const QString& path) {

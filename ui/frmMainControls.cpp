@@ -4,6 +4,7 @@
 
 #include "ui/DrawingSurface.h"
 #include "ui/LineShape.h"
+#include "ui/MenuSeparatorStyle.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
 
@@ -29,8 +30,9 @@ struct MenuItem {
 constexpr QKeyCombination NoShortcut{};
 
 QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption,
-               std::initializer_list<MenuItem> items, frmMain* window) {
+               std::initializer_list<MenuItem> items, frmMain* window, QStyle* style) {
     QMenu* menu = bar->addMenu(caption);
+    menu->setStyle(style);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
     for (const MenuItem& item : items) {
@@ -59,6 +61,8 @@ void AddToolButton(QToolBar* bar, const char* key, const char* tooltip, const ch
 
 void frmMain::CreateMenus() {
     QMenuBar* bar = menuBar();
+    auto* separatorStyle = new MenuSeparatorStyle;
+    separatorStyle->setParent(this);
     AddMenu(bar, "mnuFile", "1000",
             {{"mnuFileNew", "1001", Qt::CTRL | Qt::Key_N, &frmMain::mnuFileNew_Click},
              {"mnuFileOpen", "1002", Qt::CTRL | Qt::Key_O, &frmMain::mnuFileOpen_Click},
@@ -69,21 +73,22 @@ void frmMain::CreateMenus() {
              {"mnuFilePrint", "1006", NoShortcut, &frmMain::mnuFilePrint_Click},
              {"mnuFileBar1", "-", NoShortcut, nullptr},
              {"mnuFileExit", "1007", Qt::CTRL | Qt::Key_X, &frmMain::mnuFileExit_Click}},
-            this);
+            this, separatorStyle);
     AddMenu(bar, "mnuEdit", "1008",
-            {{"mnuEditUndo", "1009", Qt::CTRL | Qt::Key_Z, &frmMain::mnuEditUndo_Click}}, this);
+            {{"mnuEditUndo", "1009", Qt::CTRL | Qt::Key_Z, &frmMain::mnuEditUndo_Click}}, this,
+            separatorStyle);
     QMenu* view =
         AddMenu(bar, "mnuView", "1010",
                 {{"mnuViewToolbar", "1011", NoShortcut, &frmMain::mnuViewToolbar_Click},
                  {"mnuViewStatusBar", "1012", NoShortcut, &frmMain::mnuViewStatusBar_Click},
                  {"mnuViewBar0", "-", NoShortcut, nullptr},
                  {"mnuViewOptions", "1013", Qt::CTRL | Qt::Key_T, &frmMain::mnuViewOptions_Click}},
-                this);
+                this, separatorStyle);
     AddMenu(bar, "mnuHelp", "1014",
             {{"mnuHelpContents", "1015", NoShortcut, &frmMain::mnuHelpContents_Click},
              {"mnuHelpBar0", "-", NoShortcut, nullptr},
              {"mnuHelpAbout", "1016", NoShortcut, &frmMain::mnuHelpAbout_Click}},
-            this);
+            this, separatorStyle);
 
     findChild<QAction*>("mnuFilePrintPreview")->setEnabled(false);
     mnuViewToolbar = view->findChild<QAction*>("mnuViewToolbar");
