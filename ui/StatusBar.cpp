@@ -41,19 +41,6 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
     clock->start(ClockIntervalMs);
 }
 
-QString StatusBar::PanelText(int panel) const {
-    switch (panel) {
-    case 1:
-        return status_->text();
-    case 2:
-        return date_->text();
-    case 3:
-        return time_->text();
-    default:
-        return {};
-    }
-}
-
 void StatusBar::ShowClock() {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();

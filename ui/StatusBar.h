@@ -14,9 +14,6 @@ class StatusBar : public QWidget {
 public:
     explicit StatusBar(QWidget* parent = nullptr);
 
-    // The text of panel 1, 2 or 3, left to right.
-    QString PanelText(int panel) const;
-
 private:
     void ShowClock();
 

@@ -151,18 +151,6 @@ private slots:
         QCOMPARE(dialogs.Titles, (QStringList{"Options", "About Pentavo"}));
         QCOMPARE(owners, (QList<QWidget*>{&window, &window}));
     }
-
-    void printPreviewDoesNothing() {
-        GameOptions options;
-        frmMain window(options);
-        QList<QImage> printed;
-        window.SetPrintService(std::make_unique<FakePrinter>(true, printed));
-        ModalCloser dialogs;
-        window.mnuFilePrintPreview_Click();
-        Action(window, "mnuFilePrintPreview")->trigger();
-        QVERIFY(printed.isEmpty());
-        QVERIFY(dialogs.Titles.isEmpty());
-    }
 };
 
 QTEST_MAIN(MainWindowServicesTest)

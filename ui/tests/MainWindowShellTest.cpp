@@ -249,16 +249,6 @@ private slots:
         QCOMPARE(window.grab(board).toImage(), boardBefore);
     }
 
-    void theStatusBarShowsStatusDateAndTime() {
-        GameOptions options;
-        frmMain window(options);
-        const auto* statusBar = window.findChild<StatusBar*>("sbStatusBar");
-        QCOMPARE(statusBar->PanelText(1), QString("Status"));
-        QCOMPARE(statusBar->PanelText(2),
-                 QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-        QVERIFY(!statusBar->PanelText(3).isEmpty());
-    }
-
     void anEmptyStoreOpensTheDesignedClientAreaAt1000Twips() {
         GameOptions options;
         frmMain window(options);
