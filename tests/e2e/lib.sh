@@ -1,0 +1,384 @@
+# shellcheck shell=bash disable=SC2034 # the globals set here are read by the scripts
+# What the end-to-end runs share: a private X screen, the program on it, and the hands and eyes of
+# a person (clicks and keys through xdotool, the board read back from screenshots).
+#
+# A script sources this file after `set -euo pipefail`, then calls e2e_init NAME. Every process
+# started here is stopped by its PID when the script exits, however it exits.
+
+E2E_WAIT=${E2E_WAIT:-20} # seconds any single wait may take before the run fails
+
+e2e_pids=()
+e2e_scratch=""
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+note() {
+    echo "-- $*"
+}
+
+# True while the process runs (a zombie that is not yet reaped counts as ended).
+alive() {
+    local state
+    [ -r "/proc/$1/stat" ] || return 1
+    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+    [ -n "$state" ] && [ "$state" != Z ]
+}
+
+# Stops one process: TERM, a few seconds' grace, then KILL.
+stop_pid() {
+    local pid=$1 i
+    alive "$pid" || { wait "$pid" 2>/dev/null || true; return 0; }
+    kill -TERM "$pid" 2>/dev/null || true
+    for ((i = 0; i < 50; i++)); do
+        alive "$pid" || break
+        sleep 0.1
+    done
+    alive "$pid" && kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
+}
+
+e2e_cleanup() {
+    local i
+    for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
+        stop_pid "${e2e_pids[i]}"
+    done
+    e2e_pids=()
+    if [ -n "${e2e_extra_cleanup:-}" ]; then
+        "$e2e_extra_cleanup" || true
+    fi
+    [ -n "$e2e_scratch" ] && rm -rf "$e2e_scratch"
+}
+
+# Remembers a process to stop at exit.
+track() {
+    e2e_pids+=("$1")
+}
+
+# Polls COMMAND... every 0.1 s until it succeeds or E2E_WAIT seconds passed; false on time-out.
+poll() {
+    local deadline=$((SECONDS + E2E_WAIT))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# e2e_init NAME: scratch folder, screenshot folder SHOTS (build/e2e-shots/NAME), fresh settings and
+# runtime folders, and a private X screen in DISPLAY.
+e2e_init() {
+    local name=$1
+    : "${PENTAVO:?path of the program}" "${BUILD_DIR:?build folder}" "${E2E_BOARD:?board reader}"
+    for tool in Xvfb xdotool xwininfo import convert; do
+        command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/deps.sh installs it)"
+    done
+    e2e_scratch=$(mktemp -d "${TMPDIR:-/tmp}/pentavo-e2e-$name.XXXXXX")
+    trap e2e_cleanup EXIT
+    trap 'exit 130' INT TERM
+    SHOTS="$BUILD_DIR/e2e-shots/$name"
+    rm -rf "$SHOTS"
+    mkdir -p "$SHOTS"
+    mkdir -m 0700 "$e2e_scratch/runtime"
+    mkdir "$e2e_scratch/config" "$e2e_scratch/home" "$e2e_scratch/files"
+    export XDG_RUNTIME_DIR="$e2e_scratch/runtime"
+    export XDG_CONFIG_HOME="$e2e_scratch/config"
+    export HOME="$e2e_scratch/home"
+    export QT_QPA_PLATFORM=xcb
+    unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR SESSION_MANAGER
+    FILES="$e2e_scratch/files"
+    CONF="$XDG_CONFIG_HOME/Pentavo/Pentavo.conf"
+    start_xvfb
+}
+
+start_xvfb() {
+    local numberfile="$e2e_scratch/display" attempt
+    # Two servers started at the same moment can pick the same free number and one of them then
+    # quits: check ours still runs once the display answers, and try again if not.
+    for attempt in 1 2 3; do
+        : >"$numberfile"
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" \
+            >"$e2e_scratch/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        track "$XVFB_PID"
+        if poll grep -q '^[0-9][0-9]*$' "$numberfile"; then
+            DISPLAY=":$(head -1 "$numberfile")"
+            export DISPLAY
+            if poll x_answers && sleep 0.2 && alive "$XVFB_PID"; then
+                return 0
+            fi
+        fi
+        note "Xvfb attempt $attempt failed: $(cat "$e2e_scratch/xvfb.log")"
+        stop_pid "$XVFB_PID"
+    done
+    fail "no private X screen"
+}
+
+x_answers() {
+    xwininfo -root >/dev/null 2>&1
+}
+
+# xdotool, never waiting for ever (its --sync options wait for an event that may not come).
+xdo() {
+    timeout 10 xdotool "$@"
+}
+
+# --- windows ---------------------------------------------------------------------------------
+
+# Visible windows whose title matches REGEX, one id a line.
+windows_named() {
+    xdo search --onlyvisible --name "$1" 2>/dev/null || true
+}
+
+# Prints the id of a visible window titled REGEX other than the ids given after it; fails after
+# E2E_WAIT seconds.
+wait_window() {
+    local regex=$1 deadline=$((SECONDS + E2E_WAIT)) wid
+    shift
+    while ((SECONDS < deadline)); do
+        for wid in $(windows_named "$regex"); do
+            if ! printf '%s\n' "$@" | grep -qx "$wid"; then
+                echo "$wid"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+viewable() {
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+not_viewable() {
+    ! viewable "$1"
+}
+
+wait_window_gone() {
+    poll not_viewable "$1"
+}
+
+# Focuses a window and sends it keys (xdotool key syntax). A new window does not get the focus by
+# itself here, and a closed message box hands it to the root: focus before every key.
+keys_to() {
+    local wid=$1
+    shift
+    xdo windowfocus --sync "$wid"
+    xdo key --clearmodifiers "$@"
+}
+
+type_to() {
+    xdo windowfocus --sync "$1"
+    xdo type --delay 20 --clearmodifiers "$2"
+}
+
+# "X Y W H" of a window on the screen.
+window_geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X:/ {x = $NF}
+        /Absolute upper-left Y:/ {y = $NF}
+        /^ *Width:/ {w = $NF}
+        /^ *Height:/ {h = $NF}
+        END {print x, y, w, h}'
+}
+
+# place_window WID X Y W H: moves and resizes a window (no window manager here, so the request is
+# the result) and waits until it has taken the place; asks again now and then, since a window
+# that is still settling after being shown may undo an early request.
+place_window() {
+    local wid=$1 want="$2 $3 $4 $5" deadline=$((SECONDS + E2E_WAIT))
+    while ((SECONDS < deadline)); do
+        xdo windowmove "$wid" "$2" "$3" windowsize "$wid" "$4" "$5"
+        for _ in 1 2 3 4 5; do
+            sleep 0.1
+            [ "$(window_geometry "$wid")" = "$want" ] && return 0
+        done
+    done
+    fail "the window stays at $(window_geometry "$wid"), not $want"
+}
+
+# within A B D: true when the numbers A and B differ by at most D.
+within() {
+    awk -v a="$1" -v b="$2" -v d="$3" 'BEGIN {exit !(a - b <= d && b - a <= d)}'
+}
+
+# The value of KEY in the section [Settings] of the program's settings file.
+setting() {
+    awk -F= -v key="$1" '/^\[/ {section = $0} section == "[Settings]" && $1 == key {print $2}' "$CONF"
+}
+
+# --- the program -----------------------------------------------------------------------------
+
+# Starts the program and waits for its main window with the board on it: APP_PID, MAIN_WID.
+start_pentavo() {
+    local log="$e2e_scratch/pentavo.$((++e2e_runs)).log"
+    "$PENTAVO" >"$log" 2>&1 &
+    APP_PID=$!
+    APP_LOG=$log
+    track "$APP_PID"
+    MAIN_WID=$(wait_window '^Pentavo$') || fail "no window titled Pentavo appeared; log: $(cat "$log")"
+    [ "$(windows_named '^Pentavo$' | wc -l)" -eq 1 ] || fail "more than one window titled Pentavo at start"
+}
+e2e_runs=0
+
+# Waits for the program to end by itself and checks its exit status.
+wait_exit() {
+    local rc=0
+    poll_dead "$APP_PID" || fail "the program did not end"
+    wait "$APP_PID" || rc=$?
+    [ "$rc" -eq 0 ] || fail "the program ended with status $rc; log: $(cat "$APP_LOG")"
+}
+
+dead() {
+    ! alive "$1"
+}
+
+poll_dead() {
+    poll dead "$1"
+}
+
+# --- eyes ------------------------------------------------------------------------------------
+
+# shot NAME: a PNG of the whole screen in SHOTS; prints its path.
+shot() {
+    local file="$SHOTS/$1.png"
+    import -silent -window root "$file"
+    echo "$file"
+}
+
+# Reads the board off a picture: GRID_LEFT GRID_TOP GRID_PITCH GRID_ROWS, BOARD (15 lines of 15:
+# . X O, ? unclear, # hidden) and FIVE (X, O or -). False when no board is found.
+read_board() {
+    local out
+    out=$("$E2E_BOARD" "$1" 2>&1) || {
+        BOARD=""
+        BOARD_ERROR=$out
+        return 1
+    }
+    read -r _ GRID_LEFT GRID_TOP GRID_PITCH GRID_ROWS <<<"$(sed -n 1p <<<"$out")"
+    BOARD=$(sed -n 2,16p <<<"$out")
+    FIVE=$(sed -n 17p <<<"$out" | awk '{print $2}')
+}
+
+# look NAME: a screenshot NAME.png, and the board read off it (sets LAST_SHOT too).
+look() {
+    LAST_SHOT=$(shot "$1")
+    read_board "$LAST_SHOT"
+}
+
+# Waits until the screen shows the board given as 15 lines; fails with both boards on time-out.
+expect_board() {
+    local want=$1 what=$2 deadline=$((SECONDS + E2E_WAIT))
+    while ((SECONDS < deadline)); do
+        if look current && [ "$BOARD" = "$want" ]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "$what: the screen does not show the expected board
+expected:
+$want
+seen:
+${BOARD:-${BOARD_ERROR:-nothing}}
+(screenshot: $LAST_SHOT)"
+}
+
+# Waits until the screen shows a board with COUNT marks and prints it.
+wait_marks() {
+    local count=$1 deadline=$((SECONDS + E2E_WAIT))
+    while ((SECONDS < deadline)); do
+        if look current && [ "$(marks_on <<<"$BOARD")" -eq "$count" ] && ! grep -q '[?#]' <<<"$BOARD"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no board with $count marks on the screen; seen:
+${BOARD:-${BOARD_ERROR:-nothing}}
+(screenshot: $LAST_SHOT)"
+}
+
+marks_on() {
+    tr -cd 'XO' | wc -c
+}
+
+# An empty board, as 15 lines.
+empty_board() {
+    local r
+    for ((r = 0; r < 15; r++)); do echo "..............."; done
+}
+
+# board_with BOARD COL ROW MARK: the board with one cell changed.
+board_with() {
+    awk -v c="$2" -v r="$3" -v m="$4" 'NR == r + 1 {$0 = substr($0, 1, c) m substr($0, c + 2)} {print}' <<<"$1"
+}
+
+# The cell where two boards differ, as "COL ROW OLD NEW", one line per cell.
+board_diff() {
+    paste -d ' ' <(echo "$1") <(echo "$2") | awk '{
+        for (c = 1; c <= 15; c++) {
+            a = substr($1, c, 1); b = substr($2, c, 1)
+            if (a != b) print c - 1, NR - 1, a, b
+        }}'
+}
+
+# The colour of one pixel of a picture, as ImageMagick writes it: "srgb(160,0,0)".
+pixel() {
+    convert "$1" -format "%[pixel:p{$2,$3}]" info:
+}
+
+# Screen position of a cell's centre, from the last board read.
+cell_xy() {
+    awk -v l="$GRID_LEFT" -v t="$GRID_TOP" -v p="$GRID_PITCH" -v c="$1" -v r="$2" \
+        'BEGIN {printf "%d %d\n", l + (c + 0.5) * p, t + (r + 0.5) * p}'
+}
+
+# --- hands -----------------------------------------------------------------------------------
+
+pointer_at() {
+    [ "$(xdo getmouselocation --shell | sed -n '1,2s/^[XY]=//p' | tr '\n' ' ')" = "$1 $2 " ]
+}
+
+# click_at X Y: a left click at a screen position. (mousemove --sync waits for ever when the
+# pointer is already there, so the move is checked here instead.)
+click_at() {
+    xdo mousemove "$1" "$2"
+    poll pointer_at "$1" "$2" || fail "the pointer does not move to $1,$2"
+    xdo click 1
+}
+
+# Clicks the centre of cell COL ROW with the left button.
+click_cell() {
+    # shellcheck disable=SC2046 # two numbers
+    click_at $(cell_xy "$1" "$2")
+}
+
+# The move code of a cell, as the game record keeps it.
+move_code() {
+    echo $(($2 * 16 + $1 + 1))
+}
+
+# record_bytes CODE...: the 225 bytes of a game record holding these moves.
+record_bytes() {
+    local code n=0
+    for code in "$@"; do
+        printf '%b' "\\$(printf '%03o' "$code")"
+        n=$((n + 1))
+    done
+    head -c $((225 - n)) /dev/zero
+}
+
+# Chooses a file in the program's file dialog titled TITLE (already opening) by typing its path.
+choose_file() {
+    local title=$1 path=$2 dialog
+    dialog=$(wait_window "^$title\$") || fail "no dialog titled $title"
+    shot "dialog-$title" >/dev/null
+    # The dialog takes typed text only once it is active; typed earlier, Return is lost.
+    xdo windowfocus --sync "$dialog"
+    sleep 0.3
+    xdo windowfocus --sync "$dialog"
+    xdo type --delay 20 --clearmodifiers "$path"
+    xdo key --clearmodifiers Return
+    wait_window_gone "$dialog" || fail "the $title dialog stayed open after Return"
+}
