@@ -9,7 +9,7 @@
 //   15 rows of 15 characters     '.' empty, 'X' cross, 'O' circle, '?' unclear, '#' hidden
 //   five MARK                    'X' or 'O' when that mark has five in a row, '-' otherwise
 //
-// The board is found by its 16 vertical grid lines, the longest dark vertical runs in the picture,
+// The board is found by its 16 vertical grid lines, evenly spaced dark vertical runs of one length,
 // so neither fonts nor the heights of the bars above it matter. Exit status 2: no board found.
 
 #include <QColor>
@@ -49,48 +49,57 @@ struct GridLine {
     int end = 0; // one past the last dark pixel
 };
 
-Run LongestDarkRun(const QImage& image, int x) {
-    Run best;
+// The dark runs of one column at least `shortest` long, top to bottom.
+std::vector<Run> DarkRuns(const QImage& image, int x, int shortest) {
+    std::vector<Run> runs;
     int start = 0;
     int length = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        if (IsDark(image.pixel(x, y))) {
-            if (length == 0) {
+    for (int y = 0; y <= image.height(); ++y) {
+        if (y < image.height() && IsDark(image.pixel(x, y))) {
+            if (length++ == 0) {
                 start = y;
             }
-            ++length;
-            if (length > best.length) {
-                best = {length, start};
-            }
-        } else {
-            length = 0;
-        }
-    }
-    return best;
-}
-
-// Vertical lines: neighbouring columns whose longest dark runs start and end together.
-std::vector<GridLine> VerticalLines(const QImage& image) {
-    std::vector<GridLine> lines;
-    int previous = -2;
-    for (int x = 0; x < image.width(); ++x) {
-        const Run run = LongestDarkRun(image, x);
-        if (run.length < 60) {
             continue;
         }
-        const int end = run.start + run.length;
-        if (!lines.empty() && x == previous + 1 && std::abs(lines.back().start - run.start) <= 2 &&
-            std::abs(lines.back().end - end) <= 2) {
-            GridLine& line = lines.back();
-            line.centre = (line.centre * line.width + x) / (line.width + 1);
-            ++line.width;
-            line.start = std::min(line.start, run.start);
-            line.end = std::max(line.end, end);
-        } else {
-            lines.push_back({static_cast<double>(x), 1, run.start, end});
+        if (length >= shortest) {
+            runs.push_back({length, start});
         }
-        previous = x;
+        length = 0;
     }
+    return runs;
+}
+
+// Vertical lines: runs in neighbouring columns that start and end together. Every run counts, not
+// only a column's longest: the dark screen below a window must not hide the grid above it.
+std::vector<GridLine> VerticalLines(const QImage& image) {
+    std::vector<GridLine> lines;
+    std::vector<std::size_t> open; // lines that reached the previous column
+    for (int x = 0; x < image.width(); ++x) {
+        std::vector<std::size_t> reached;
+        for (const Run& run : DarkRuns(image, x, 60)) {
+            const int end = run.start + run.length;
+            bool merged = false;
+            for (std::size_t i : open) {
+                GridLine& line = lines[i];
+                if (std::abs(line.start - run.start) <= 2 && std::abs(line.end - end) <= 2) {
+                    line.centre = (line.centre * line.width + x) / (line.width + 1);
+                    ++line.width;
+                    line.start = std::min(line.start, run.start);
+                    line.end = std::max(line.end, end);
+                    reached.push_back(i);
+                    merged = true;
+                    break;
+                }
+            }
+            if (!merged) {
+                lines.push_back({static_cast<double>(x), 1, run.start, end});
+                reached.push_back(lines.size() - 1);
+            }
+        }
+        open = reached;
+    }
+    std::sort(lines.begin(), lines.end(),
+              [](const GridLine& a, const GridLine& b) { return a.centre < b.centre; });
     return lines;
 }
 
