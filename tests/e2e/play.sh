@@ -23,6 +23,12 @@ shot start >/dev/null
 # 400 twips to a cell and 15 twips to a pixel; the board starts 200 twips from the left edge.
 within "$GRID_PITCH" 26.667 0.3 || fail "cell pitch is $GRID_PITCH pixels, expected 26.67"
 within "$GRID_LEFT" "$((40 + 13))" 1.5 || fail "board's left edge at x=$GRID_LEFT, expected 53.3"
+# The divider under the toolbar lies 480 twips down the client area, the board 600: find the
+# divider left of the board (below menu bar and toolbar, whatever their heights) and compare.
+divider=$(convert "$LAST_SHOT" -crop "1x$((${GRID_TOP%.*} - 30))+43+30" +repage txt:- |
+    awk -F'[:,() ]+' 'NR > 1 && $4 < 100 && $5 < 100 && $6 < 100 {print $2 + 30; exit}')
+within "$GRID_TOP" "$((${divider:-0} + 8))" 1.5 ||
+    fail "the board's top edge is at y=$GRID_TOP, the divider at y=${divider:-none}: not 120 twips apart"
 read -r cx cy <<<"$(cell_xy 7 7)"
 [ "$(pixel "$LAST_SHOT" "$cx" "$cy")" = "srgb(160,0,0)" ] ||
     fail "the centre of the cross is $(pixel "$LAST_SHOT" "$cx" "$cy"), not dark red (160,0,0)"

@@ -27,7 +27,7 @@ e2e_init "print-$mode"
 # named after the queue's device; that file exists for this run only.
 start_print_server() {
     local cups="$e2e_scratch/cups"
-    for tool in cupsd lpadmin lpstat pdftoppm; do
+    for tool in cupsd lpadmin lpstat pdftoppm pdfinfo; do
         command -v "$tool" >/dev/null || [ -x "/usr/sbin/$tool" ] ||
             fail "$tool is not installed (scripts/deps.sh installs it)"
     done
