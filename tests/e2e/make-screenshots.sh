@@ -62,7 +62,7 @@ expect_board "$board" "opening"
 # The pointer would otherwise rest on the picture.
 xdo mousemove 1200 1000
 sleep 0.3
-keep_main main-start
+keep_main start
 
 # The same game as the end-to-end run: the computer's crosses down the diagonal.
 clicks=("3 3" "11 4" "2 12" "0 14")
@@ -73,14 +73,14 @@ for n in 0 1 2; do
 done
 xdo mousemove 1200 1000
 sleep 0.3
-keep_main main-game
+keep_main game
 
 read -r col row <<<"${clicks[3]}"
 click_cell "$col" "$row"
 box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message box after the computer's five"
 xdo mousemove 1200 1000
 sleep 0.5
-keep_main main-i-win
+keep_main i-win
 keys_to "$box" Return
 wait_window_gone "$box" || fail "the message box stayed"
 
