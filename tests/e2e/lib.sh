@@ -380,5 +380,11 @@ choose_file() {
     xdo windowfocus --sync "$dialog"
     xdo type --delay 20 --clearmodifiers "$path"
     xdo key --clearmodifiers Return
+    # A completion list that happened to open takes the first Return for itself.
+    if ! E2E_WAIT=3 wait_window_gone "$dialog"; then
+        if xdo windowfocus --sync "$dialog"; then
+            xdo key --clearmodifiers Return || true
+        fi
+    fi
     wait_window_gone "$dialog" || fail "the $title dialog stayed open after Return"
 }
