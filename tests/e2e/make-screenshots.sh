@@ -17,7 +17,7 @@ if [ "${E2E_SKIP_BUILD:-0}" != 1 ]; then
     if [ ! -f "$BUILD_DIR/build.ninja" ]; then
         "$root/scripts/build.sh" "$BUILD_DIR"
     fi
-    cmake --build "$BUILD_DIR" --target pentavo pentavo-e2e-board pentavo-e2e-splash >/dev/null
+    cmake --build "$BUILD_DIR" --target pentavo pentavo_help pentavo-e2e-board pentavo-e2e-splash >/dev/null
 fi
 PENTAVO="$BUILD_DIR/bin/pentavo"
 E2E_BOARD="$BUILD_DIR/tests/e2e/pentavo-e2e-board"

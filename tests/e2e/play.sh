@@ -35,6 +35,27 @@ read -r cx cy <<<"$(cell_xy 7 7)"
 read -r cx cy <<<"$(cell_xy 0 0)"
 [ "$(pixel "$LAST_SHOT" "$cx" "$cy")" = "srgb(255,255,255)" ] || fail "an empty cell is not white"
 
+note "View > Toolbar and View > Status Bar hide the bars; the board stays where it is"
+board_at="$GRID_LEFT $GRID_TOP"
+toggle_bars() {
+    keys_to "$MAIN_WID" alt+v
+    sleep 0.3
+    xdo key --clearmodifiers t
+    keys_to "$MAIN_WID" alt+v
+    sleep 0.3
+    xdo key --clearmodifiers b
+}
+toggle_bars
+expect_board "$opening" "bars hidden"
+[ "$GRID_LEFT $GRID_TOP" = "$board_at" ] || fail "the board moved from $board_at to $GRID_LEFT $GRID_TOP"
+cmp -s <(convert "$LAST_SHOT" -crop 475x24+40+60 +repage rgb:-) \
+    <(convert "$SHOTS/start.png" -crop 475x24+40+60 +repage rgb:-) &&
+    fail "the toolbar's strip looks the same with the toolbar hidden"
+shot bars-hidden >/dev/null
+toggle_bars
+expect_board "$opening" "bars shown again"
+[ "$GRID_LEFT $GRID_TOP" = "$board_at" ] || fail "the board moved when the bars came back"
+
 # play COL ROW: the person's circle, then exactly one new cross from the computer at (rc, rr).
 moves=("$(move_code 7 7)")
 board=$opening
@@ -117,7 +138,12 @@ start_pentavo
     fail "restored geometry is $(window_geometry "$MAIN_WID"), expected 120 90 560 620"
 expect_board "$opening" "second start"
 
-note "File > Exit through the menu by keys"
+note "Help > Contents opens the help window; File > Exit closes it with the main window"
+keys_to "$MAIN_WID" alt+h
+sleep 0.3
+xdo key --clearmodifiers c
+wait_window '^Pentavo Help$' >/dev/null ||
+    fail "no help window (is $(dirname "$PENTAVO")/Pentavo.hlp there?)"
 keys_to "$MAIN_WID" alt+f
 sleep 0.3
 xdo key --clearmodifiers x

@@ -141,6 +141,18 @@ $BOARD"
     awk -v c="$colour" 'BEGIN {
         gsub(/[^0-9,]/, "", c); split(c, v, ",")
         exit !(v[1] >= 120 && v[2] <= 60 && v[3] <= 60)}' || fail "the cross on paper is $colour, not dark red"
+
+    note "File > Page Setup shows the printer dialog; cancelling it is silent"
+    keys_to "$MAIN_WID" alt+f
+    sleep 0.3
+    xdo key --clearmodifiers u
+    dialog=$(wait_window '^Page Setup$') || fail "no printer dialog titled Page Setup"
+    sleep 0.3
+    shot page-setup >/dev/null
+    keys_to "$dialog" Escape
+    wait_window_gone "$dialog" || fail "Esc did not close the printer dialog"
+    sleep 0.5
+    [ -z "$(other_window)" ] || fail "a message box after cancelling the printer dialog"
 else
     box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message after printing without a printer"
     sleep 0.3
