@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The first start with an empty settings store: the window at (1000, 1000) twips with an outer size
-# of 6500 × 6500 twips (smaller than the board needs), and those values stored at exit.
+# The first start with an empty settings store: the window at (1000, 1000) twips, with an outer
+# size that shows the whole designed client area (7125 × 7560 twips below the menu bar), and
+# those values stored at exit.
 #
 #   first-start.sh PROGRAM BUILD_FOLDER        (E2E_BOARD: the board reader)
 set -euo pipefail
@@ -14,18 +15,23 @@ e2e_init first-start
 [ ! -e "$CONF" ] || fail "the settings store is not empty"
 start_pentavo
 sleep 0.5
-shot first-start >/dev/null
+look first-start || fail "no board on the screen: $BOARD_ERROR"
 read -r wx wy ww wh <<<"$(window_geometry "$MAIN_WID")"
-note "window at $wx,$wy, ${ww}x$wh pixels"
-# 15 twips to a pixel: 1000 twips are 66.7 pixels and 6500 twips 433.3.
-for pair in "$wx 66.67" "$wy 66.67" "$ww 433.33" "$wh 433.33"; do
+note "window at $wx,$wy, ${ww}x$wh pixels; grid top $GRID_TOP, pitch $GRID_PITCH, rows $GRID_ROWS"
+# 15 twips to a pixel: 1000 twips are 66.7 pixels, 7125 twips 475.
+for pair in "$wx 66.67" "$wy 66.67" "$ww 475"; do
     # shellcheck disable=SC2086 # two numbers
-    within $pair 1 || fail "the first window is at $wx,$wy, ${ww}x$wh pixels; expected about 67,67, 433x433"
+    within $pair 1 || fail "the first window is at $wx,$wy, ${ww} pixels wide; expected 67,67, 475"
 done
+[ "$GRID_ROWS" = 15 ] || fail "only $GRID_ROWS rows of the board are visible"
+# Below the board's last line: 960 twips (64 pixels) of client area, the status bar among them.
+awk -v bottom="$((wy + wh))" -v grid="$GRID_TOP" -v pitch="$GRID_PITCH" \
+    'BEGIN {exit !(bottom >= grid + 15 * pitch + 64 - 1)}' ||
+    fail "the window ends at $((wy + wh)), above the bottom of its client area"
 
 keys_to "$MAIN_WID" ctrl+x
 wait_exit
-for expected in MainLeft=1000 MainTop=1000 MainWidth=6500 MainHeight=6500; do
+for expected in MainLeft=1000 MainTop=1000 MainWidth=7125 "MainHeight=$((wh * 15))"; do
     value=$(setting "${expected%=*}")
     # Within a pixel's worth of twips.
     within "${value:-none}" "${expected#*=}" 15 ||
