@@ -121,7 +121,8 @@ bool FindGrid(const QImage& image, std::vector<GridLine>& grid, std::string& why
         const double pitch = (grid.back().centre - grid.front().centre) / Cells;
         bool even = pitch >= 8;
         for (int i = 1; i <= Cells && even; ++i) {
-            even = std::abs(grid[i].centre - grid[i - 1].centre - pitch) <= std::max(2.0, pitch / 10);
+            even =
+                std::abs(grid[i].centre - grid[i - 1].centre - pitch) <= std::max(2.0, pitch / 10);
         }
         if (even) {
             return true;
@@ -130,7 +131,6 @@ bool FindGrid(const QImage& image, std::vector<GridLine>& grid, std::string& why
     why = std::to_string(lines.size()) + " long vertical lines, no 16 of them evenly spaced";
     return false;
 }
-
 
 char Classify(const QImage& image, double left, double top, double pitch) {
     const double inset = pitch * 0.18;
@@ -197,7 +197,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s PICTURE\n", argv[0]);
         return 1;
     }
-    const QImage image = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
+    const QImage image =
+        QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
     if (image.isNull()) {
         std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
         return 1;
