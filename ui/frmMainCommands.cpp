@@ -61,10 +61,12 @@ void frmMain::mnuEditUndo_Click() {
 }
 
 void frmMain::mnuViewToolbar_Click() {
+    mnuViewToolbar->setChecked(!mnuViewToolbar->isChecked());
     tbToolBar->setVisible(mnuViewToolbar->isChecked());
 }
 
 void frmMain::mnuViewStatusBar_Click() {
+    mnuViewStatusBar->setChecked(!mnuViewStatusBar->isChecked());
     sbStatusBar->setVisible(mnuViewStatusBar->isChecked());
 }
 

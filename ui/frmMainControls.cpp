@@ -25,6 +25,7 @@ struct MenuItem {
     const char* caption; // the string identifier, or "-" for a separator
     QKeyCombination shortcut;
     void (frmMain::*handler)();
+    bool checkMark = false; // an item that carries a check mark, ticked at first
 };
 
 constexpr QKeyCombination NoShortcut{};
@@ -43,7 +44,19 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption,
         } else {
             action = menu->addAction(item.caption);
             action->setShortcut(item.shortcut);
-            QObject::connect(action, &QAction::triggered, window, item.handler);
+            if (item.checkMark) {
+                action->setCheckable(true);
+                action->setChecked(true);
+                // Qt turns the mark over before `triggered`; the handler turns it itself, so
+                // that calling the handler does the same as choosing the item.
+                QObject::connect(action, &QAction::triggered, window,
+                                 [action, window, handler = item.handler] {
+                                     action->setChecked(!action->isChecked());
+                                     (window->*handler)();
+                                 });
+            } else {
+                QObject::connect(action, &QAction::triggered, window, item.handler);
+            }
         }
         action->setObjectName(item.name);
     }
@@ -79,8 +92,8 @@ void frmMain::CreateMenus() {
             separatorStyle);
     QMenu* view =
         AddMenu(bar, "mnuView", "1010",
-                {{"mnuViewToolbar", "1011", NoShortcut, &frmMain::mnuViewToolbar_Click},
-                 {"mnuViewStatusBar", "1012", NoShortcut, &frmMain::mnuViewStatusBar_Click},
+                {{"mnuViewToolbar", "1011", NoShortcut, &frmMain::mnuViewToolbar_Click, true},
+                 {"mnuViewStatusBar", "1012", NoShortcut, &frmMain::mnuViewStatusBar_Click, true},
                  {"mnuViewBar0", "-", NoShortcut, nullptr},
                  {"mnuViewOptions", "1013", Qt::CTRL | Qt::Key_T, &frmMain::mnuViewOptions_Click}},
                 this, separatorStyle);
@@ -93,11 +106,6 @@ void frmMain::CreateMenus() {
     findChild<QAction*>("mnuFilePrintPreview")->setEnabled(false);
     mnuViewToolbar = view->findChild<QAction*>("mnuViewToolbar");
     mnuViewStatusBar = view->findChild<QAction*>("mnuViewStatusBar");
-    // The action turns its own check mark over before its handler runs.
-    for (QAction* toggle : {mnuViewToolbar, mnuViewStatusBar}) {
-        toggle->setCheckable(true);
-        toggle->setChecked(true);
-    }
 }
 
 void frmMain::CreateToolBar() {

@@ -217,33 +217,46 @@ private slots:
         }
     }
 
+    // The handler turns the check mark over itself, whoever calls it.
+    void theViewTogglesHideAndShowTheirBarsAndTheBoardStaysPut_data() {
+        QTest::addColumn<bool>("throughTheMenu");
+        QTest::newRow("menu items chosen") << true;
+        QTest::newRow("handlers called") << false;
+    }
     void theViewTogglesHideAndShowTheirBarsAndTheBoardStaysPut() {
+        QFETCH(bool, throughTheMenu);
         GameOptions options;
         frmMain window(options);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QAction* toolbarItem = Action(window, "mnuViewToolbar");
         QAction* statusItem = Action(window, "mnuViewStatusBar");
+        const auto toggleToolbar = [&] {
+            throughTheMenu ? toolbarItem->trigger() : window.mnuViewToolbar_Click();
+        };
+        const auto toggleStatusBar = [&] {
+            throughTheMenu ? statusItem->trigger() : window.mnuViewStatusBar_Click();
+        };
         QWidget* toolbar = ToolBar(window);
         QWidget* statusBar = window.findChild<StatusBar*>("sbStatusBar");
         const QRect board = QRect(QPoint(200, 600) / 15, QPoint(6200, 6600) / 15)
                                 .translated(window.Surface().mapTo(&window, QPoint(0, 0)));
         const QImage boardBefore = window.grab(board).toImage();
 
-        toolbarItem->trigger();
+        toggleToolbar();
         QVERIFY(!toolbarItem->isChecked());
         QVERIFY(!toolbar->isVisible());
-        QVERIFY(statusBar->isVisible());
+        QVERIFY(statusItem->isChecked() && statusBar->isVisible());
         QCOMPARE(window.grab(board).toImage(), boardBefore);
 
-        statusItem->trigger();
+        toggleStatusBar();
         QVERIFY(!statusItem->isChecked());
         QVERIFY(!statusBar->isVisible());
-        QVERIFY(!toolbar->isVisible());
+        QVERIFY(!toolbarItem->isChecked() && !toolbar->isVisible());
         QCOMPARE(window.grab(board).toImage(), boardBefore);
 
-        toolbarItem->trigger();
-        statusItem->trigger();
+        toggleToolbar();
+        toggleStatusBar();
         QVERIFY(toolbarItem->isChecked() && toolbar->isVisible());
         QVERIFY(statusItem->isChecked() && statusBar->isVisible());
         QCOMPARE(window.grab(board).toImage(), boardBefore);
