@@ -92,8 +92,15 @@ Replacement ReplaceRecord(const std::filesystem::path& target, const struct stat
     if (::fchmod(temp.Get(), targetInfo.st_mode & 07777) != 0 ||
         !WriteAllAt(temp.Get(), head.data(), head.size(), 0) ||
         !CopyFrom(source.Get(), temp.Get(), static_cast<off_t>(head.size())) ||
-        ::fsync(temp.Get()) != 0 || !temp.Close() || ::rename(name.c_str(), resolved.c_str()) != 0)
+        ::fsync(temp.Get()) != 0 || !temp.Close())
         return failed();
+    if (::rename(name.c_str(), resolved.c_str()) != 0) {
+        // A target that is a mount point of its own (a file bound into the folder) can be
+        // written but never renamed over.
+        if (errno == EBUSY || errno == EXDEV)
+            return impossible();
+        return failed();
+    }
     cleanup.Keep();
     SyncFolder(resolved.parent_path());
     return {Replacement::Outcome::Done, {}};

@@ -20,8 +20,9 @@ struct Replacement {
 // Builds `head` followed by the target's bytes from offset head.size() on in a temporary file
 // beside the target, and renames it over the target with the target's mode and owner.
 // Impossible when no such file can be made, when it cannot carry the target's owner, when the
-// target cannot be read for its tail, or when the target has other names a rename would part
-// from it. `targetInfo` describes the target as it was opened for writing.
+// target cannot be read for its tail, when the target has other names a rename would part from
+// it, or when the target is a mount point that no rename may replace. `targetInfo` describes the
+// target as it was opened for writing.
 Replacement ReplaceRecord(const std::filesystem::path& target, const struct stat& targetInfo,
                           std::span<const unsigned char> head);
 

@@ -160,6 +160,27 @@ TEST(GameRecordFailure, AWritableRecordIsWrittenInPlaceWhereNoTemporaryFileCanBe
     }
 }
 
+// A file bound over the record's name can be written but not renamed over.
+TEST(GameRecordFailure, ARecordThatIsAMountPointIsWrittenInPlace) {
+    TempFolder folder;
+    const auto real = folder / "real.pnv";
+    const auto file = folder / "game.pnv";
+    const Bytes old = Junk(300);
+    WriteBytes(real, old);
+    WriteBytes(file, {});
+
+    const ChildOutcome outcome =
+        RunWithFileBound(real, file, [&] { return WriteGameRecord(file, Game); });
+    if (outcome.skipReason)
+        GTEST_SKIP() << *outcome.skipReason;
+    EXPECT_TRUE(outcome.ok) << outcome.message;
+    Bytes expected = BytesOf(Game);
+    expected.insert(expected.end(), old.begin() + CellCount, old.end());
+    EXPECT_EQ(ReadBytes(real), expected);
+    EXPECT_EQ(ReadBytes(file), Bytes{});
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"real.pnv", "game.pnv"}));
+}
+
 // The disk fills up after 250 bytes: the temporary copy cannot take the old tail.
 TEST(GameRecordFailure, AFullDiskLeavesTheOldRecordAsItWas) {
     TempFolder folder;

@@ -4,6 +4,8 @@
 
 #include <csignal>
 #include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -77,6 +79,20 @@ ChildOutcome RunWithFileSizeLimit(rlim_t limit, const std::function<RecordResult
         return std::nullopt;
     };
     return RunInChild(limitFileSize, operation);
+}
+
+ChildOutcome RunWithFileBound(const std::filesystem::path& source,
+                              const std::filesystem::path& target,
+                              const std::function<RecordResult()>& operation) {
+    const auto bind = [&source, &target]() -> std::optional<std::string> {
+        // Private mounts keep the binding from reaching the rest of the machine.
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount(source.c_str(), target.c_str(), nullptr, MS_BIND, nullptr) != 0)
+            return "cannot bind a file over another in a mount namespace of its own";
+        return std::nullopt;
+    };
+    return RunInChild(bind, operation);
 }
 
 } // namespace pentavo

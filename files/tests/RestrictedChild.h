@@ -27,4 +27,11 @@ ChildOutcome RunAsNobody(const std::filesystem::path& folder,
 // fills up part way through a write.
 ChildOutcome RunWithFileSizeLimit(rlim_t limit, const std::function<RecordResult()>& operation);
 
+// Runs `operation` in a forked child with a mount namespace of its own, in which the file
+// `source` is bound over the file `target`: a record that is a mount point. The binding goes with
+// the child. Skipped where the child may not mount.
+ChildOutcome RunWithFileBound(const std::filesystem::path& source,
+                              const std::filesystem::path& target,
+                              const std::function<RecordResult()>& operation);
+
 } // namespace pentavo
