@@ -86,7 +86,7 @@ void frmMain::Form_Unload() {
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
-        pendingOuterSize_.reset();
+        sizeAwaitsFrame_ = false;
         Form_Unload();
     }
     event->accept();
@@ -103,21 +103,35 @@ void frmMain::SetOuterGeometry(const QRect& outer) {
     const QSize frame = FrameExtra(*this);
     move(outer.topLeft());
     resize(outer.size() - frame);
-    if (frame.isNull())
-        pendingOuterSize_ = outer.size();
+    sizeAwaitsFrame_ = frame.isNull();
 }
 
-// A window manager tells the frame's size only once the window is on the screen; the outer size
-// asked for at load is then met by shrinking the inner one.
-void frmMain::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    if (!pendingOuterSize_ || !isVisible())
+// Some window systems tell the frame's size as soon as the window exists, others once a window
+// manager has framed it. The geometry is read again then: the default outer size includes the
+// frame, so that the designed client area shows whole.
+void frmMain::FitOuterSizeToFrame() {
+    if (!sizeAwaitsFrame_ || !isVisible())
         return;
+    // A window shown maximised keeps the size the window system gave it.
+    if (windowState() != Qt::WindowNoState) {
+        sizeAwaitsFrame_ = false;
+        return;
+    }
     const QSize frame = FrameExtra(*this);
     if (frame.isNull())
         return;
-    resize(*pendingOuterSize_ - frame);
-    pendingOuterSize_.reset();
+    sizeAwaitsFrame_ = false;
+    resize(ReadMainGeometry(DefaultOuterSize()).size() - frame);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FitOuterSizeToFrame();
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitOuterSizeToFrame();
 }
 
 void frmMain::DrawCell(std::int16_t col, std::int16_t row) {

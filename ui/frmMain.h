@@ -67,6 +67,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -85,6 +86,8 @@ private:
     // The outer size that shows the designed client area whole.
     QSize DefaultOuterSize() const;
     void SetOuterGeometry(const QRect& outer);
+    // Meets the outer size read at load once the window system tells the frame's size.
+    void FitOuterSizeToFrame();
     // The chosen record file for Save or Open; "Empty file" when none was chosen.
     std::optional<QString> AskRecordName(const QString& title, CommonDialog::Form form);
 
@@ -99,8 +102,8 @@ private:
 
     bool loaded_ = false;
     bool unloaded_ = false;
-    // The outer size asked for before the window system told the frame's size.
-    std::optional<QSize> pendingOuterSize_;
+    // The outer size was set before the window system told the frame's size.
+    bool sizeAwaitsFrame_ = false;
     QString helpFile_;
     std::unique_ptr<PrintService> printService_;
     QPointer<HelpViewer> helpViewer_;
