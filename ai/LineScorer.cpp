@@ -32,8 +32,10 @@ std::int16_t LineScorer::DirScore(const LineCellValues& LineCells) {
 }
 
 void LineScorer::SetNextAndOpenFlags(const LineCellValues& LineCells) {
-    const std::int16_t ownNext = LineCells[4] == GridOwn || LineCells[5] == GridOwn;
-    const std::int16_t oppNext = LineCells[4] == GridOpp || LineCells[5] == GridOpp;
+    const auto ownNext =
+        static_cast<std::int16_t>(LineCells[4] == GridOwn || LineCells[5] == GridOwn);
+    const auto oppNext =
+        static_cast<std::int16_t>(LineCells[4] == GridOpp || LineCells[5] == GridOpp);
     for (std::size_t m = 0; m < WindowCount; ++m) {
         OwnNext[m] = ownNext;
         OppNext[m] = oppNext;

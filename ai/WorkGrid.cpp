@@ -16,8 +16,7 @@ WorkGrid::WorkGrid(const Board& board, bool computerFirst) {
     cells_.fill(GridOffBoard);
     for (int col = 0; col < BoardSize; ++col)
         for (int row = 0; row < BoardSize; ++row)
-            cells_[static_cast<std::size_t>(col + Border + (row + Border) * Size)] =
-                SeenByComputer(board(col, row), computerFirst);
+            cells_[Index(col, row)] = SeenByComputer(board(col, row), computerFirst);
 }
 
 } // namespace pentavo

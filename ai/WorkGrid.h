@@ -23,11 +23,14 @@ public:
     WorkGrid(const Board& board, bool computerFirst);
 
     // Board coordinates; anything up to Border cells outside the board reads as GridOffBoard.
-    std::int16_t At(int col, int row) const {
-        return cells_[static_cast<std::size_t>(col + Border + (row + Border) * Size)];
-    }
+    std::int16_t At(int col, int row) const { return cells_[Index(col, row)]; }
 
 private:
+    static std::size_t Index(int col, int row) {
+        return static_cast<std::size_t>(col + Border) +
+               static_cast<std::size_t>(row + Border) * std::size_t{Size};
+    }
+
     std::array<std::int16_t, Size * Size> cells_;
 };
 
