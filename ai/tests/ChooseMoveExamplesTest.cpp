@@ -2,93 +2,92 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace pentavo {
 namespace {
 
-using Cells = std::initializer_list<std::pair<int, int>>;
+using Cells = std::vector<std::pair<int, int>>;
 
-void Put(Board& board, Cells cells, std::int16_t mark) {
-    for (const auto& [col, row] : cells)
-        board(col, row) = mark;
-}
-
-struct Reply {
-    std::int16_t col;
-    std::int16_t row;
+struct ScoredCell {
+    int col;
+    int row;
     std::int32_t score;
 };
 
-Reply Choose(const Board& board, bool computerFirst) {
+struct ExampleCase {
+    std::string name;
+    Cells crosses;
+    Cells circles;
+    bool computerFirst;
+    ScoredCell reply;
+    // Other cells whose scores explain why the reply was chosen over them.
+    std::vector<ScoredCell> others;
+};
+
+class ChooseMoveExamples : public testing::TestWithParam<ExampleCase> {};
+
+TEST_P(ChooseMoveExamples, RepliesWithTheWorkedCellAndScore) {
+    const ExampleCase& c = GetParam();
+    Board board{};
+    for (const auto& [col, row] : c.crosses)
+        board(col, row) = Cross;
+    for (const auto& [col, row] : c.circles)
+        board(col, row) = Circle;
+
     std::int16_t col = -1;
     std::int16_t row = -1;
-    ChooseMove(board, computerFirst, col, row);
-    return {col, row, CellScore(board, computerFirst, col, row)};
+    ChooseMove(board, c.computerFirst, col, row);
+    EXPECT_EQ(col, c.reply.col);
+    EXPECT_EQ(row, c.reply.row);
+    EXPECT_EQ(CellScore(board, c.computerFirst, col, row), c.reply.score);
+    for (const ScoredCell& other : c.others)
+        EXPECT_EQ(CellScore(board, c.computerFirst, other.col, other.row), other.score)
+            << other.col << "," << other.row;
 }
 
-void ExpectReply(const Board& board, bool computerFirst, int col, int row, std::int32_t score) {
-    const Reply reply = Choose(board, computerFirst);
-    EXPECT_EQ(reply.col, col);
-    EXPECT_EQ(reply.row, row);
-    EXPECT_EQ(reply.score, score);
-}
-
-TEST(ChooseMoveExamples, EmptyBoardEitherSide) {
-    const Board board{};
-    ExpectReply(board, true, 1, 5, 2222);
-    ExpectReply(board, false, 1, 5, 2222);
-}
-
-TEST(ChooseMoveExamples, SingleCentreMark) {
-    Board board{};
-    board(7, 7) = Cross;
-    ExpectReply(board, true, 6, 6, 7222);
-}
-
-TEST(ChooseMoveExamples, EqualScoresGoToLowerColumnThenLowerRow) {
-    Board board{};
-    board(7, 7) = Cross;
-    // Every neighbour of the single mark scores alike.
-    for (const auto& [col, row] : Cells{{6, 7}, {6, 8}, {7, 6}, {8, 6}, {8, 8}})
-        EXPECT_EQ(CellScore(board, true, col, row), 7222);
-    ExpectReply(board, true, 6, 6, 7222);
-}
-
-TEST(ChooseMoveExamples, PersonFirstOpening) {
-    Board board{};
-    board(7, 7) = Cross;
-    board(6, 6) = Circle;
-    ExpectReply(board, false, 6, 7, 7622);
-}
-
-TEST(ChooseMoveExamples, CompletesFiveInRow) {
-    Board board{};
-    Put(board, {{3, 7}, {4, 7}, {5, 7}, {6, 7}}, Cross);
-    ExpectReply(board, true, 2, 7, 29222);
-}
-
-TEST(ChooseMoveExamples, CompletesFiveInColumn) {
-    Board board{};
-    Put(board, {{7, 3}, {7, 4}, {7, 5}, {7, 6}}, Cross);
-    ExpectReply(board, true, 7, 2, 29222);
-}
-
-TEST(ChooseMoveExamples, BlocksFourRatherThanLengthenThree) {
-    Board board{};
-    Put(board, {{5, 3}, {6, 3}, {7, 3}, {8, 3}}, Circle);
-    Put(board, {{5, 10}, {6, 10}, {7, 10}}, Cross);
-    ExpectReply(board, true, 4, 3, 28222);
-}
-
-TEST(ChooseMoveExamples, BlockCanOutrankClosedFive) {
-    Board board{};
-    Put(board, {{9, 7}, {10, 7}, {11, 7}, {12, 7}}, Cross);
-    Put(board, {{8, 7}, {4, 5}, {5, 5}, {6, 5}, {7, 5}}, Circle);
-    ExpectReply(board, true, 8, 5, 28652);
-    EXPECT_EQ(CellScore(board, true, 13, 7), 28222);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Positions, ChooseMoveExamples,
+    testing::Values(
+        ExampleCase{"EmptyBoardComputerFirst", {}, {}, true, {1, 5, 2222}, {}},
+        ExampleCase{"EmptyBoardPersonFirst", {}, {}, false, {1, 5, 2222}, {}},
+        // Every neighbour of the single mark scores alike: the lower column, then the lower row.
+        ExampleCase{"SingleCentreMarkTieGoesToLowerColumnThenRow",
+                    {{7, 7}},
+                    {},
+                    true,
+                    {6, 6, 7222},
+                    {{6, 7, 7222}, {6, 8, 7222}, {7, 6, 7222}, {8, 6, 7222}, {8, 8, 7222}}},
+        ExampleCase{"PersonFirstOpening", {{7, 7}}, {{6, 6}}, false, {6, 7, 7622}, {}},
+        ExampleCase{"CompletesFiveInRow",
+                    {{3, 7}, {4, 7}, {5, 7}, {6, 7}},
+                    {},
+                    true,
+                    {2, 7, 29222},
+                    {{7, 7, 29222}}},
+        ExampleCase{"CompletesFiveInColumn",
+                    {{7, 3}, {7, 4}, {7, 5}, {7, 6}},
+                    {},
+                    true,
+                    {7, 2, 29222},
+                    {{7, 7, 29222}}},
+        ExampleCase{"BlocksFourRatherThanLengthenThree",
+                    {{5, 10}, {6, 10}, {7, 10}},
+                    {{5, 3}, {6, 3}, {7, 3}, {8, 3}},
+                    true,
+                    {4, 3, 28222},
+                    {}},
+        // The five's window has a person's mark as an end neighbour and scores no more than the
+        // block; the other directions decide.
+        ExampleCase{"BlockCanOutrankClosedFive",
+                    {{9, 7}, {10, 7}, {11, 7}, {12, 7}},
+                    {{8, 7}, {4, 5}, {5, 5}, {6, 5}, {7, 5}},
+                    true,
+                    {8, 5, 28652},
+                    {{13, 7, 28222}}}),
+    [](const testing::TestParamInfo<ExampleCase>& param) { return param.param.name; });
 
 } // namespace
 } // namespace pentavo
