@@ -1,23 +1,22 @@
 #include "files/GameRecord.h"
 
-#include <array>
 #include <cstddef>
 
 namespace pentavo {
 
 std::optional<std::string> CheckGameRecord(const MoveLog& log) {
     // For every cell, the number of the move that took it; 0 while it is free.
-    std::array<std::size_t, CellCount> takenBy{};
+    Board takenBy;
     for (std::size_t i = 0; i < log.size() && log[i] != 0; ++i) {
         const std::string move = "Move " + std::to_string(i + 1);
         std::int16_t col = 0;
         std::int16_t row = 0;
         if (!DecodeMove(log[i], col, row))
             return move + " names no cell (code " + std::to_string(log[i]) + ").";
-        std::size_t& owner = takenBy[static_cast<std::size_t>(col + row * BoardSize)];
+        std::int16_t& owner = takenBy(col, row);
         if (owner != 0)
             return move + " repeats the cell of move " + std::to_string(owner) + ".";
-        owner = i + 1;
+        owner = static_cast<std::int16_t>(i + 1);
     }
     return std::nullopt;
 }

@@ -76,7 +76,7 @@ private:
             x = Below(9000) - 1000;
             y = Below(9000) - 1000;
         }
-        const std::int16_t button = Chance(90) ? 1 : static_cast<std::int16_t>(Below(6) - 1);
+        const auto button = static_cast<std::int16_t>(Chance(90) ? 1 : Below(6) - 1);
         const GameState before = game_.State();
         view_.Clear();
         game_.Form_MouseUp(button, static_cast<std::int16_t>(Below(8)), static_cast<float>(x),
