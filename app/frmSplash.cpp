@@ -3,6 +3,7 @@
 #include "app/ApplyResourceCaptions.h"
 #include "app/LoadedForms.h"
 #include "app/PictureBox.h"
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -13,8 +14,6 @@
 namespace pentavo {
 
 namespace {
-
-// Lengths are logical pixels: the design's twips divided by 15.
 
 // Times New Roman, as designed; the serif fallback where it is missing.
 QFont DesignFont(double points, bool bold) {
@@ -58,50 +57,34 @@ void FitToText(QLabel& label) {
 frmSplash::frmSplash(VersionNumbers version)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), Version(version) {
     setObjectName(QStringLiteral("frmSplash"));
-    setFixedSize(497, 314);
+    setFixedSize(TwipsRect(0, 0, 7455, 4710).size());
     if (const QScreen* display = screen()) {
         move(display->availableGeometry().center() - rect().center());
     }
 
     auto* fraMainFrame = new QGroupBox(this);
     fraMainFrame->setObjectName(QStringLiteral("fraMainFrame"));
-    fraMainFrame->setGeometry(3, -1, 492, 306);
+    fraMainFrame->setGeometry(TwipsRect(45, -15, 7380, 4590));
 
     auto* picLogo = new PictureBox(QStringLiteral(":/pictures/splash.png"), fraMainFrame);
     picLogo->setObjectName(QStringLiteral("picLogo"));
-    picLogo->setGeometry(10, 57, 153, 151);
+    picLogo->setGeometry(TwipsRect(150, 855, 2295, 2265));
 
     // Designed texts and fonts; loading replaces both.
-    lblProductName = AddLabel(*fraMainFrame, {"lblProductName",
-                                              "1028",
-                                              {224, 80, 181, 36},
-                                              AppTitle,
-                                              DesignFont(24, true),
-                                              Qt::AlignLeft});
-    lblPlatform = AddLabel(*fraMainFrame, {"lblPlatform",
-                                           "1026",
-                                           {218, 160, 249, 22},
-                                           "Windows 95/98/ME/NT4/2000",
-                                           DesignFont(14.25, true),
-                                           Qt::AlignRight});
-    lblVersion = AddLabel(*fraMainFrame, {"lblVersion",
-                                          "1025",
-                                          {312, 184, 126, 19},
-                                          "Version 0.2 (demo)",
-                                          DesignFont(12, true),
-                                          Qt::AlignRight});
-    lblCopyright = AddLabel(*fraMainFrame, {"lblCopyright",
-                                            "1022",
-                                            {314, 208, 161, 17},
-                                            "Copyright",
-                                            DesignFont(8.25, false),
-                                            Qt::AlignLeft});
-    lblCompany = AddLabel(*fraMainFrame, {"lblCompany",
-                                          "1023",
-                                          {314, 222, 161, 17},
-                                          "Company",
-                                          DesignFont(8.25, false),
-                                          Qt::AlignLeft});
+    lblProductName =
+        AddLabel(*fraMainFrame, {"lblProductName", "1028", TwipsRect(3360, 1200, 2715, 540),
+                                 AppTitle, DesignFont(24, true), Qt::AlignLeft});
+    lblPlatform = AddLabel(*fraMainFrame,
+                           {"lblPlatform", "1026", TwipsRect(3270, 2400, 3735, 330),
+                            "Windows 95/98/ME/NT4/2000", DesignFont(14.25, true), Qt::AlignRight});
+    lblVersion =
+        AddLabel(*fraMainFrame, {"lblVersion", "1025", TwipsRect(4680, 2760, 1890, 285),
+                                 "Version 0.2 (demo)", DesignFont(12, true), Qt::AlignRight});
+    lblCopyright =
+        AddLabel(*fraMainFrame, {"lblCopyright", "1022", TwipsRect(4710, 3120, 2415, 255),
+                                 "Copyright", DesignFont(8.25, false), Qt::AlignLeft});
+    lblCompany = AddLabel(*fraMainFrame, {"lblCompany", "1023", TwipsRect(4710, 3330, 2415, 255),
+                                          "Company", DesignFont(8.25, false), Qt::AlignLeft});
 
     RegisterLoadedForm(this);
     Form_Load();

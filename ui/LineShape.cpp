@@ -6,17 +6,24 @@
 
 namespace pentavo {
 
-LineShape::LineShape(double x1, double y1, double x2, double y2, QWidget* parent)
-    : QWidget(parent), BorderColor(palette().color(QPalette::WindowText)) {
+LineShape::LineShape(double x1, double y1, double x2, double y2, QWidget* parent,
+                     const QColor& borderColor, int borderWidth)
+    : QWidget(parent),
+      borderColor_(borderColor.isValid() ? borderColor : palette().color(QPalette::WindowText)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QPoint from(TwipsToPixels(x1), TwipsToPixels(y1));
     const QPoint to(TwipsToPixels(x2), TwipsToPixels(y2));
-    setGeometry(QRect(from, to).normalized());
+    QRect path = QRect(from, to).normalized();
+    if (from.y() == to.y())
+        path.setHeight(borderWidth);
+    else
+        path.setWidth(borderWidth);
+    setGeometry(path);
 }
 
 void LineShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), BorderColor);
+    painter.fillRect(rect(), borderColor_);
 }
 
 } // namespace pentavo

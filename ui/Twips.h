@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 namespace pentavo {
 
 // The program's coordinates are twips: 1440 to the inch, 15 to a logical pixel at 96 dpi.
@@ -18,6 +20,11 @@ constexpr int TwipsToPixels(double twips) {
 
 constexpr double PixelsToTwips(double pixels) {
     return pixels * TwipsPerPixel;
+}
+
+// A control's rectangle as designed in twips of its parent: left, top, width, height.
+inline QRect TwipsRect(double left, double top, double width, double height) {
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 } // namespace pentavo

@@ -1,7 +1,7 @@
 #include "ui/dialogs/FixedDialog.h"
 
 #include "app/LoadedForms.h"
-#include "ui/dialogs/TwipsRect.h"
+#include "ui/Twips.h"
 
 #include <QScreen>
 

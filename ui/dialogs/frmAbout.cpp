@@ -3,7 +3,8 @@
 #include "app/ApplyResourceCaptions.h"
 #include "app/Module1.h"
 #include "app/PictureBox.h"
-#include "ui/dialogs/TwipsRect.h"
+#include "ui/LineShape.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,21 +24,6 @@ QLabel* Label(const char* name, const char* tag, const QString& text, QRect geom
     label->setWordWrap(true);
     label->setGeometry(geometry);
     return label;
-}
-
-// A straight horizontal line from x1 to x2 (both ends drawn) at y, in twips, `thickness` pixels
-// wide downwards.
-void HorizontalLine(const char* name, double x1, double x2, double y, int thickness,
-                    const QColor& colour, QWidget* parent) {
-    auto* line = new QWidget(parent);
-    line->setObjectName(name);
-    line->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QPoint start(TwipsToPixels(x1), TwipsToPixels(y));
-    line->setGeometry(QRect(start, QPoint(TwipsToPixels(x2), start.y() + thickness - 1)));
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
-    line->setPalette(palette);
-    line->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -67,8 +53,10 @@ void frmAbout::CreateControls() {
           TwipsRect(1440, 1200, 4455, 615), this);
 
     // Grey over white: a sunken separator above the button.
-    HorizontalLine("Line1_1", 225, 5657, 1950, 1, QColor(0x80, 0x80, 0x80), this);
-    HorizontalLine("Line1_0", 240, 5657, 1965, 2, QColor(0xff, 0xff, 0xff), this);
+    (new LineShape(225, 1950, 5657, 1950, this, QColor(0x80, 0x80, 0x80)))
+        ->setObjectName("Line1_1");
+    (new LineShape(240, 1965, 5657, 1965, this, QColor(0xff, 0xff, 0xff), 2))
+        ->setObjectName("Line1_0");
 
     cmdOK = new QPushButton(this);
     cmdOK->setObjectName("cmdOK");
