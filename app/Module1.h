@@ -16,16 +16,12 @@ extern frmMain* MainForm;
 
 inline constexpr char AppTitle[] = "Pentavo";
 
-inline constexpr std::int16_t VersionMajor = 1;
-inline constexpr std::int16_t VersionMinor = 0;
-inline constexpr std::int16_t VersionRevision = 0;
-
 struct VersionNumbers {
     std::int16_t Major;
     std::int16_t Minor;
     std::int16_t Revision;
 };
 
-inline constexpr VersionNumbers ProgramVersion{VersionMajor, VersionMinor, VersionRevision};
+inline constexpr VersionNumbers ProgramVersion{1, 0, 0};
 
 } // namespace pentavo

@@ -17,7 +17,6 @@ public:
 private:
     void ShowClock();
 
-    QLabel* status_;
     QLabel* date_;
     QLabel* time_;
 };
