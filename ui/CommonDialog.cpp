@@ -1,6 +1,8 @@
 #include "ui/CommonDialog.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace pentavo {
 
@@ -15,6 +17,11 @@ std::optional<QString> RunFileDialog(const CommonDialog& dialog, CommonDialog::F
     // An open may name a file that is not there yet; it is created empty.
     files.setFileMode(QFileDialog::AnyFile);
     files.setNameFilters(NameFilters(dialog.Filter));
+    // Qt's own dialog gives its detail columns fixed widths, too narrow for a size or a date.
+    if (auto* details = files.findChild<QTreeView*>("treeView")) {
+        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     if (!dialog.FileName.isEmpty())
         files.selectFile(dialog.FileName);
     if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())

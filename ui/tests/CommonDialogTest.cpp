@@ -4,9 +4,11 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 using namespace pentavo;
 using pentavo::testing::ModalCloser;
@@ -30,8 +32,8 @@ private slots:
         QCOMPARE(NameFilters(filter), expected);
     }
 
-    // The real dialog: its title, its one filter entry, the kept name offered, and an open that
-    // accepts a name that does not exist.
+    // The real dialog: its title, its one filter entry, the kept name offered, the listed file's
+    // size and date shown whole, and an open that accepts a name that does not exist.
     void theFileDialogOffersTheKeptNameAndAcceptsANewOne() {
         QTemporaryDir folder;
         const QString kept = folder.filePath("kept.pnv");
@@ -40,10 +42,15 @@ private slots:
         dialog.DialogTitle = "Open";
         dialog.Filter = "All Files (*.pnv)|*.pnv";
         dialog.FileName = kept;
+        QFile keptFile(kept);
+        QVERIFY(keptFile.open(QIODevice::WriteOnly));
+        keptFile.write(QByteArray(225, '\0'));
+        keptFile.close();
 
         QStringList filterEntries;
         QStringList offered;
         bool confirmsOverwrite = true;
+        bool columnsFit = false;
         ModalCloser chooser([&](QDialog& shown) {
             auto& files = static_cast<QFileDialog&>(shown);
             for (const QComboBox* combo : files.findChildren<QComboBox*>("fileTypeCombo"))
@@ -51,6 +58,21 @@ private slots:
                     filterEntries.append(combo->itemText(i));
             offered = files.selectedFiles();
             confirmsOverwrite = !files.testOption(QFileDialog::DontConfirmOverwrite);
+            // The folder is listed in the background; then size, type and date must fit.
+            const auto* details = files.findChild<QTreeView*>("treeView");
+            columnsFit = details != nullptr && QTest::qWaitFor([details] {
+                             const QModelIndex listed = details->rootIndex();
+                             if (details->model()->rowCount(listed) == 0)
+                                 return false;
+                             for (int column = 1; column <= 3; ++column) {
+                                 const QModelIndex cell =
+                                     details->model()->index(0, column, listed);
+                                 if (details->header()->sectionSize(column) <
+                                     details->sizeHintForIndex(cell).width())
+                                     return false;
+                             }
+                             return true;
+                         });
             // As typed by the person.
             files.findChild<QLineEdit*>("fileNameEdit")->setText(fresh);
             shown.accept();
@@ -61,6 +83,7 @@ private slots:
         QCOMPARE(filterEntries, QStringList{"All Files (*.pnv)"});
         QCOMPARE(offered, QStringList{kept});
         QVERIFY(!confirmsOverwrite);
+        QVERIFY(columnsFit);
         QCOMPARE(chosen.value_or("(nothing)"), fresh);
         QCOMPARE(dialog.FileName, fresh);
         QVERIFY(!QFile::exists(fresh));
