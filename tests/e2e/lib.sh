@@ -98,7 +98,9 @@ start_xvfb() {
     # quits: check ours still runs once the display answers, and try again if not.
     for attempt in 1 2 3; do
         : >"$numberfile"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" \
+        # -noreset: by default the server resets when its last client leaves, and a program
+        # started during that moment cannot connect.
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numberfile" \
             >"$e2e_scratch/xvfb.log" 2>&1 &
         XVFB_PID=$!
         track "$XVFB_PID"
