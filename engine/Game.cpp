@@ -18,10 +18,9 @@ constexpr MoveCode SecondOpeningCode = EncodeMove(6, 6);
 
 // Halves go to the even neighbour, whatever the process's rounding mode.
 double RoundHalfToEven(double value) {
-    const double nearest = std::round(value);
     if (std::fabs(value - std::trunc(value)) == 0.5)
         return 2.0 * std::round(value / 2.0);
-    return nearest;
+    return std::round(value);
 }
 
 // The board index (0..14) for a position scaled to cells, or -1 off the board. Rejects NaN and

@@ -1,5 +1,7 @@
 #include "ui/PrintService.h"
 
+#include "app/Module1.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
@@ -27,7 +29,7 @@ bool PrintService::PrintImage(const QImage& image) {
     if (info.isNull() || image.isNull())
         return false;
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName("Pentavo");
+    printer.setDocName(AppTitle);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

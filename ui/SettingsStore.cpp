@@ -1,5 +1,7 @@
 #include "ui/SettingsStore.h"
 
+#include "app/Module1.h"
+
 #include <QSettings>
 
 namespace pentavo {
@@ -7,7 +9,7 @@ namespace pentavo {
 namespace {
 
 QSettings Store() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Pentavo", "Pentavo");
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, AppTitle, AppTitle);
 }
 
 QString Path(const QString& section, const QString& key) {
