@@ -1,20 +1,73 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, playing and testing need, when any is missing.
+#
+#   scripts/deps.sh                 install whatever is missing
+#   scripts/deps.sh --need TOOL...  fail, naming the package, unless every TOOL is listed here and
+#                                   present (scripts call this instead of `command -v`, so a tool
+#                                   they use but this list lacks fails on every machine, not only
+#                                   on a fresh one)
 set -euo pipefail
 
-packages=(
-    g++ cmake ninja-build qt6-base-dev fonts-dejavu-core libgtest-dev libbenchmark-dev
-    xvfb xauth xdotool x11-apps imagemagick
-    cups printer-driver-cups-pdf poppler-utils
-)
+# Every program a script, the build or a test calls, once, with the package that provides it; then
+# the libraries, headers and data that no command stands for.
+tools='
+cmake                  cmake
+ninja                  ninja-build
+g++                    g++
+Xvfb                   xvfb
+xdotool                xdotool
+xwininfo               x11-utils
+import                 imagemagick
+convert                imagemagick
+cupsd                  cups
+lpadmin                cups-client
+lpstat                 cups-client
+pdftoppm               poppler-utils
+pdfinfo                poppler-utils
+'
+libraries='
+qt6-base-dev           Qt 6 Widgets, PrintSupport and Test
+fonts-dejavu-core      the fonts every window draws its text in
+libgtest-dev           GoogleTest
+libbenchmark-dev       Google Benchmark
+printer-driver-cups-pdf the PDF printer the print tests print to
+'
+
+# Finds a program also where only root's PATH has it (cupsd, lpadmin live in /usr/sbin).
+present() {
+    command -v "$1" >/dev/null || [ -x "/usr/sbin/$1" ] || [ -x "/sbin/$1" ]
+}
+
+package_of() {
+    awk -v t="$1" 'NF && $1 == t { print $2; found = 1 } END { exit !found }' <<<"$tools"
+}
+
+if [ "${1:-}" = --need ]; then
+    shift
+    for tool in "$@"; do
+        package=$(package_of "$tool") || {
+            echo "FAIL: $tool is used but scripts/deps.sh does not list it" >&2
+            exit 1
+        }
+        present "$tool" || {
+            echo "FAIL: $tool is not installed (scripts/deps.sh installs it from the package $package)" >&2
+            exit 1
+        }
+    done
+    exit 0
+fi
 
 missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
+while read -r tool package; do
+    [ -n "$tool" ] && ! present "$tool" && missing+=("$package")
+done <<<"$tools"
+while read -r package _; do
+    [ -n "$package" ] || continue
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done <<<"$libraries"
 [ ${#missing[@]} -eq 0 ] && exit 0
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
 
 sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)

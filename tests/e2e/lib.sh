@@ -5,6 +5,7 @@
 # A script sources this file after `set -euo pipefail`, then calls e2e_init NAME. Every process
 # started here is stopped by its PID when the script exits, however it exits.
 
+e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_WAIT=${E2E_WAIT:-20} # seconds any single wait may take before the run fails
 
 e2e_pids=()
@@ -71,9 +72,7 @@ poll() {
 e2e_init() {
     local name=$1
     : "${PENTAVO:?path of the program}" "${BUILD_DIR:?build folder}" "${E2E_BOARD:?board reader}"
-    for tool in Xvfb xdotool xwininfo import convert; do
-        command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/deps.sh installs it)"
-    done
+    "$e2e_root/scripts/deps.sh" --need Xvfb xdotool xwininfo import convert || exit 1
     e2e_scratch=$(mktemp -d "${TMPDIR:-/tmp}/pentavo-e2e-$name.XXXXXX")
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM

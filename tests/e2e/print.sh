@@ -27,10 +27,7 @@ e2e_init "print-$mode"
 # named after the queue's device; that file exists for this run only.
 start_print_server() {
     local cups="$e2e_scratch/cups"
-    for tool in cupsd lpadmin lpstat pdftoppm pdfinfo; do
-        command -v "$tool" >/dev/null || [ -x "/usr/sbin/$tool" ] ||
-            fail "$tool is not installed (scripts/deps.sh installs it)"
-    done
+    "$e2e_root/scripts/deps.sh" --need cupsd lpadmin lpstat pdftoppm pdfinfo || exit 1
     [ -x /usr/lib/cups/backend/cups-pdf ] || fail "the PDF printer backend is not installed"
     # The filters run as the print user and must reach the spool inside the scratch folder.
     chmod 755 "$e2e_scratch"
