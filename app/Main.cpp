@@ -1,8 +1,8 @@
 #include "app/Main.h"
 
-#include "app/LoadedForms.h"
 #include "app/Module1.h"
 #include "app/frmSplash.h"
+#include "forms/LoadedForms.h"
 #include "ui/frmMain.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "engine/GameOptions.h"
-
-#include <cstdint>
+#include "core/GameOptions.h"
 
 namespace pentavo {
 
@@ -13,15 +11,5 @@ extern GameOptions Options;
 
 // The one main window, set once at start-up.
 extern frmMain* MainForm;
-
-inline constexpr char AppTitle[] = "Pentavo";
-
-struct VersionNumbers {
-    std::int16_t Major;
-    std::int16_t Minor;
-    std::int16_t Revision;
-};
-
-inline constexpr VersionNumbers ProgramVersion{1, 0, 0};
 
 } // namespace pentavo

@@ -1,9 +1,10 @@
 #include "app/frmSplash.h"
 
-#include "app/ApplyResourceCaptions.h"
-#include "app/LoadedForms.h"
-#include "app/PictureBox.h"
-#include "ui/Twips.h"
+#include "forms/ApplyResourceCaptions.h"
+#include "forms/LoadedForms.h"
+#include "forms/PictureBox.h"
+#include "forms/Twips.h"
+#include "resources/pictures/Pictures.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -66,7 +67,7 @@ frmSplash::frmSplash(VersionNumbers version)
     fraMainFrame->setObjectName(QStringLiteral("fraMainFrame"));
     fraMainFrame->setGeometry(TwipsRect(45, -15, 7380, 4590));
 
-    auto* picLogo = new PictureBox(QStringLiteral(":/pictures/splash.png"), fraMainFrame);
+    auto* picLogo = new PictureBox(PicturePath(QStringLiteral("splash.png")), fraMainFrame);
     picLogo->setObjectName(QStringLiteral("picLogo"));
     picLogo->setGeometry(TwipsRect(150, 855, 2295, 2265));
 

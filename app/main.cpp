@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "app/Module1.h"
+#include "core/Version.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 
 #include "ai/ChooseMove.h"
 #include "brain/CommandText.h"
+#include "core/Version.h"
 
 #include <array>
 
@@ -103,7 +104,8 @@ Brain::Answer Brain::Info(std::string_view) {
 }
 
 Brain::Answer Brain::About(std::string_view) {
-    return R"(name="pentavo", version="1.0.0", author="Pentavo developers", country="-")";
+    return std::string(R"(name="pentavo", version=")") + VersionText +
+           R"(", author="Pentavo developers", country="-")";
 }
 
 Brain::Answer Brain::End(std::string_view) {

@@ -1,6 +1,7 @@
 #include "engine/Game.h"
 
 #include "ai/ChooseMove.h"
+#include "core/BoardGeometry.h"
 #include "engine/FindFive.h"
 
 #include <algorithm>
@@ -10,9 +11,10 @@ namespace pentavo {
 
 namespace {
 
-constexpr double CellPitch = 400.0;
-// The board's top edge (600) lies 400 twips lower than its left edge (200).
-constexpr double BoardDrop = 400.0;
+// The board's left edge lies half a pitch from the window's, so a position divided by the pitch
+// rounds to the column counted from 1; the top edge lies BoardDrop lower than the left.
+static_assert(BoardLeft * 2 == CellPitch);
+constexpr double BoardDrop = BoardTop - BoardLeft;
 constexpr MoveCode CentreCode = EncodeMove(7, 7);
 constexpr MoveCode SecondOpeningCode = EncodeMove(6, 6);
 

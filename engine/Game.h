@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Board.h"
-#include "engine/GameOptions.h"
+#include "core/Board.h"
+#include "core/GameOptions.h"
 #include "engine/GameView.h"
 
 #include <cstdint>

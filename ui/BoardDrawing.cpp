@@ -1,15 +1,16 @@
 #include "ui/BoardDrawing.h"
 
-#include "engine/Board.h"
+#include "core/Board.h"
+#include "core/BoardGeometry.h"
 #include "ui/DrawingSurface.h"
 
 namespace pentavo {
 
 namespace {
 
-constexpr double CellPitch = 400;
-constexpr double BoardLeft = 200;
-constexpr double BoardTop = 600;
+// How far a cross's arms stop short of the cell's sides, and a circle's radius.
+constexpr double CrossInset = 60;
+constexpr double CircleRadius = 150;
 
 const QColor White(255, 255, 255);
 const QColor Black(0, 0, 0);
@@ -17,9 +18,7 @@ const QColor CrossColor(160, 0, 0);
 const QColor CircleColor(0, 160, 0);
 
 void DrawCellBox(DrawingSurface& surface, std::int16_t col, std::int16_t row) {
-    const double left = col * CellPitch + BoardLeft;
-    const double top = row * CellPitch + BoardTop;
-    surface.Box(left, top, left + CellPitch, top + CellPitch);
+    surface.Box(CellLeft(col), CellTop(row), CellLeft(col) + CellPitch, CellTop(row) + CellPitch);
 }
 
 } // namespace
@@ -47,17 +46,19 @@ void DrawMark(DrawingSurface& surface, std::int16_t col, std::int16_t row, std::
     settings.DrawWidth = 2;
     DrawCellBox(surface, col, row);
 
-    const double x0 = col * CellPitch;
-    const double y0 = row * CellPitch;
+    const double near = CrossInset;
+    const double far = CellPitch - CrossInset;
     if (mark == Cross) {
         settings.ForeColor = CrossColor;
         settings.DrawWidth = 4;
-        surface.Line(x0 + 260, y0 + 660, x0 + 540, y0 + 940);
-        surface.Line(x0 + 540, y0 + 660, x0 + 260, y0 + 940);
+        surface.Line(CellLeft(col) + near, CellTop(row) + near, CellLeft(col) + far,
+                     CellTop(row) + far);
+        surface.Line(CellLeft(col) + far, CellTop(row) + near, CellLeft(col) + near,
+                     CellTop(row) + far);
     } else if (mark == Circle) {
         settings.ForeColor = CircleColor;
         settings.DrawWidth = 4;
-        surface.Circle(x0 + 400, y0 + 800, 150);
+        surface.Circle(CellCentreX(col), CellCentreY(row), CircleRadius);
     }
 
     settings.ForeColor = savedForeColor;

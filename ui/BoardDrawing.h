@@ -6,8 +6,7 @@ namespace pentavo {
 
 class DrawingSurface;
 
-// The board's cells in twips of the client area: cell (col, row) is the 400-twip square whose
-// top-left corner is (col * 400 + 200, row * 400 + 600).
+// The board's cells as core/BoardGeometry.h places them in twips of the client area.
 
 // Draws one empty cell outlined in the current foreground colour. Leaves the fill white and
 // solid and the line width 2, for later drawing to rely on.

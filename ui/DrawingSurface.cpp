@@ -1,6 +1,6 @@
 #include "ui/DrawingSurface.h"
 
-#include "ui/Twips.h"
+#include "forms/Twips.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

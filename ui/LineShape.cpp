@@ -1,6 +1,6 @@
 #include "ui/LineShape.h"
 
-#include "ui/Twips.h"
+#include "forms/Twips.h"
 
 #include <QPainter>
 

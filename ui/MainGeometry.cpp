@@ -1,7 +1,7 @@
 #include "ui/MainGeometry.h"
 
+#include "forms/Twips.h"
 #include "ui/SettingsStore.h"
-#include "ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #include "ui/PrintService.h"
 
-#include "app/Module1.h"
+#include "core/Version.h"
 
 #include <QImage>
 #include <QPainter>

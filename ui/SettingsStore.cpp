@@ -1,6 +1,6 @@
 #include "ui/SettingsStore.h"
 
-#include "app/Module1.h"
+#include "core/Version.h"
 
 #include <QSettings>
 

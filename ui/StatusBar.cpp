@@ -1,6 +1,6 @@
 #include "ui/StatusBar.h"
 
-#include "ui/Twips.h"
+#include "forms/Twips.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>

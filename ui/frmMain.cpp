@@ -1,15 +1,16 @@
 #include "ui/frmMain.h"
 
-#include "app/ApplyResourceCaptions.h"
-#include "app/LoadedForms.h"
-#include "app/Module1.h"
+#include "core/Version.h"
+#include "forms/ApplyResourceCaptions.h"
+#include "forms/LoadedForms.h"
+#include "forms/Twips.h"
+#include "resources/pictures/Pictures.h"
 #include "ui/BoardDrawing.h"
 #include "ui/DrawingSurface.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainGeometry.h"
 #include "ui/MessageBox.h"
 #include "ui/PrintService.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,9 +34,7 @@ frmMain::frmMain(GameOptions& options, QWidget* parent)
       printService_(std::make_unique<PrintService>()) {
     setObjectName("frmMain");
     setWindowTitle(AppTitle);
-    QIcon icon(":/pictures/icon16.png");
-    icon.addFile(":/pictures/icon32.png");
-    setWindowIcon(icon);
+    setWindowIcon(ProgramIcon());
 
     surface_ = new DrawingSurface(ClientSize, this);
     setCentralWidget(surface_);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/GameOptions.h"
 #include "engine/Game.h"
-#include "engine/GameOptions.h"
 #include "engine/GameView.h"
 #include "ui/CommonDialog.h"
 

@@ -8,7 +8,7 @@
 #include "ui/dialogs/frmAbout.h"
 #include "ui/dialogs/frmOptions.h"
 
-#include "app/LoadedForms.h"
+#include "forms/LoadedForms.h"
 
 #include <QAction>
 #include <QToolBar>

@@ -1,12 +1,13 @@
 // The main window's controls as designed: menus and toolbar carry string identifiers that the
 // resource captions replace at load.
+#include "resources/pictures/Pictures.h"
 #include "ui/frmMain.h"
 
+#include "forms/Twips.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineShape.h"
 #include "ui/MenuSeparatorStyle.h"
 #include "ui/StatusBar.h"
-#include "ui/Twips.h"
 
 #include <QEvent>
 #include <QMenu>
@@ -64,7 +65,7 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption,
 }
 
 void AddToolButton(QToolBar* bar, const char* key, const char* tooltip, const char* picture) {
-    auto* button = new QAction(QIcon(QString(":/pictures/") + picture), QString(), bar);
+    auto* button = new QAction(QIcon(PicturePath(picture)), QString(), bar);
     button->setToolTip(tooltip);
     button->setProperty("Key", QString(key));
     bar->addAction(button);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ai/ChooseMove.h"
-#include "engine/Board.h"
+#include "core/Board.h"
 
 #include <cstdint>
 #include <random>

@@ -1,6 +1,7 @@
 #include "app/frmSplash.h"
 
-#include "app/LoadedForms.h"
+#include "core/Version.h"
+#include "forms/LoadedForms.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -49,8 +50,9 @@ private slots:
 void frmSplashTest::showsItsTextsInTheWindowFont() {
     const frmSplash splash;
     const QList<QLabel*> labels = LabelsTopToBottom(splash);
-    QCOMPARE(Texts(labels),
-             (QStringList{"Pentavo", "Platform", "Version 1.0.0", "Copyright", "Company"}));
+    QCOMPARE(Texts(labels), (QStringList{"Pentavo", "Platform",
+                                         QStringLiteral("Version %1").arg(pentavo::VersionText),
+                                         "Copyright", "Company"}));
     for (const QWidget* control : splash.findChildren<QWidget*>()) {
         QVERIFY2(control->font() == splash.font(), qPrintable(control->objectName()));
     }

@@ -1,4 +1,5 @@
 #include "ai/ChooseMove.h"
+#include "brain/tests/AboutLine.h"
 #include "brain/tests/ChildProcess.h"
 
 #include <gtest/gtest.h>
@@ -57,8 +58,7 @@ TEST(BrainProcess, PlaysAWholeSessionAnsweringEachLineAtOnce) {
     EXPECT_EQ(ask("TURN 8,8"), ExpectedReply(board));
     EXPECT_EQ(ask("TAKEBACK 8,8"), "OK");
     EXPECT_TRUE(brain.Send("INFO timeout_turn 5000\n"));
-    EXPECT_EQ(ask("ABOUT"),
-              R"(name="pentavo", version="1.0.0", author="Pentavo developers", country="-")");
+    EXPECT_EQ(ask("ABOUT"), AboutLine);
     EXPECT_EQ(ask("TURN 15,15"), "ERROR coordinates off the board");
     EXPECT_EQ(ask("RESTART"), "OK");
     EXPECT_EQ(ask("BEGIN"), "7,7");
@@ -91,9 +91,7 @@ TEST(BrainProcess, EndOfInputEndsTheRun) {
         {"", ""},
         {"START 15\nBEGIN", "OK\n7,7\n"}, // a last line without its end still counts
         {"START 15\nBOARD\n7,7,1\n", "OK\n"},
-        {"ABOUT\nEND\nABOUT\n",
-         R"(name="pentavo", version="1.0.0", author="Pentavo developers", country="-")"
-         "\n"},
+        {"ABOUT\nEND\nABOUT\n", AboutLine + "\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);

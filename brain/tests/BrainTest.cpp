@@ -2,6 +2,7 @@
 
 #include "ai/ChooseMove.h"
 #include "brain/CommandText.h"
+#include "brain/tests/AboutLine.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,6 @@ namespace {
 
 using namespace std::string_literals;
 using Answer = std::optional<std::string>;
-
-const std::string AboutLine =
-    R"(name="pentavo", version="1.0.0", author="Pentavo developers", country="-")";
 
 struct Stone {
     int col;

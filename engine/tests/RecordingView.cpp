@@ -1,6 +1,6 @@
 #include "engine/tests/RecordingView.h"
 
-#include "engine/Board.h"
+#include "core/Board.h"
 
 #include <utility>
 

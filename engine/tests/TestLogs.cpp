@@ -1,5 +1,7 @@
 #include "engine/tests/TestLogs.h"
 
+#include "core/BoardGeometry.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -61,10 +63,10 @@ MoveLog NoFiveLog(const std::vector<CellPos>& leaveEmpty) {
 }
 
 float CentreX(int col) {
-    return static_cast<float>(col * 400 + 400);
+    return static_cast<float>(CellCentreX(col));
 }
 float CentreY(int row) {
-    return static_cast<float>(row * 400 + 800);
+    return static_cast<float>(CellCentreY(row));
 }
 
 } // namespace pentavo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Board.h"
+#include "core/Board.h"
 #include "files/tests/TempFolder.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "ui/dialogs/FixedDialog.h"
 
-#include "app/LoadedForms.h"
-#include "ui/Twips.h"
+#include "forms/LoadedForms.h"
+#include "forms/Twips.h"
 
 #include <QScreen>
 

@@ -1,10 +1,11 @@
 #include "ui/dialogs/frmAbout.h"
 
-#include "app/ApplyResourceCaptions.h"
-#include "app/Module1.h"
-#include "app/PictureBox.h"
+#include "core/Version.h"
+#include "forms/ApplyResourceCaptions.h"
+#include "forms/PictureBox.h"
+#include "forms/Twips.h"
+#include "resources/pictures/Pictures.h"
 #include "ui/LineShape.h"
-#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,7 +40,7 @@ void frmAbout::ShowModal(QWidget* owner) {
 }
 
 void frmAbout::CreateControls() {
-    auto* picIcon = new PictureBox(":/pictures/about.png", this);
+    auto* picIcon = new PictureBox(PicturePath("about.png"), this);
     picIcon->setObjectName("picIcon");
     picIcon->setGeometry(TwipsRect(240, 240, 975, 975));
 

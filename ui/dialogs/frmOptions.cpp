@@ -1,7 +1,7 @@
 #include "ui/dialogs/frmOptions.h"
 
-#include "app/ApplyResourceCaptions.h"
-#include "ui/Twips.h"
+#include "forms/ApplyResourceCaptions.h"
+#include "forms/Twips.h"
 
 #include <QCheckBox>
 #include <QFrame>

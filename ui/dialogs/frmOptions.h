@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/GameOptions.h"
+#include "core/GameOptions.h"
 #include "ui/dialogs/FixedDialog.h"
 
 class QCheckBox;

@@ -1,4 +1,5 @@
 #include "ui/BoardDrawing.h"
+#include "core/BoardGeometry.h"
 #include "ui/DrawingSurface.h"
 
 #include <QApplication>
@@ -43,8 +44,8 @@ private slots:
         expected.FillStyle = FillStyle::Solid;
         expected.DrawWidth = 2;
         // A box leaves the current position at its second corner.
-        expected.CurrentX = 3 * 400 + 200 + 400;
-        expected.CurrentY = 4 * 400 + 600 + 400;
+        expected.CurrentX = CellLeft(3) + CellPitch;
+        expected.CurrentY = CellTop(4) + CellPitch;
         QCOMPARE(surface.Settings(), expected);
     }
 

@@ -1,4 +1,4 @@
-#include "engine/GameOptions.h"
+#include "core/GameOptions.h"
 #include "ui/frmMain.h"
 
 #include "ModalCloser.h"

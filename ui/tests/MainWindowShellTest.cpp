@@ -1,5 +1,7 @@
-#include "app/LoadedForms.h"
-#include "engine/GameOptions.h"
+#include "core/BoardGeometry.h"
+#include "core/GameOptions.h"
+#include "forms/LoadedForms.h"
+#include "forms/Twips.h"
 #include "ui/DrawingSurface.h"
 #include "ui/StatusBar.h"
 #include "ui/frmMain.h"
@@ -69,7 +71,8 @@ QList<int> Moves(const frmMain& window) {
 // Clicks the middle of a cell with the left button.
 void ClickCell(frmMain& window, int col, int row) {
     QTest::mouseClick(&window.Surface(), Qt::LeftButton, {},
-                      QPoint((col * 400 + 400) / 15, (row * 400 + 800) / 15));
+                      QPoint(static_cast<int>(CellCentreX(col) / TwipsPerPixel),
+                             static_cast<int>(CellCentreY(row) / TwipsPerPixel)));
 }
 
 } // namespace

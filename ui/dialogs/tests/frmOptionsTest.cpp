@@ -1,5 +1,5 @@
 #include "ui/dialogs/frmOptions.h"
-#include "app/LoadedForms.h"
+#include "forms/LoadedForms.h"
 #include "ui/dialogs/tests/DialogTestSupport.h"
 
 #include <QCheckBox>

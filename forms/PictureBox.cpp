@@ -1,4 +1,4 @@
-#include "app/PictureBox.h"
+#include "forms/PictureBox.h"
 
 #include <QPainter>
 

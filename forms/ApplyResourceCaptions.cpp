@@ -1,6 +1,6 @@
-#include "app/ApplyResourceCaptions.h"
+#include "forms/ApplyResourceCaptions.h"
 
-#include "app/NumberText.h"
+#include "forms/NumberText.h"
 #include "resources/strings/StringTable.h"
 
 #include <QAbstractButton>

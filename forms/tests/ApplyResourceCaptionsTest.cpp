@@ -1,4 +1,4 @@
-#include "app/ApplyResourceCaptions.h"
+#include "forms/ApplyResourceCaptions.h"
 
 #include <QAction>
 #include <QCheckBox>

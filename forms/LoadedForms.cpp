@@ -1,4 +1,4 @@
-#include "app/LoadedForms.h"
+#include "forms/LoadedForms.h"
 
 #include <QObject>
 #include <QPointer>
