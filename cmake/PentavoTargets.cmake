@@ -2,7 +2,7 @@
 
 # Each folder is published to the targets that link it, and to no others: its headers are reached
 # through a folder of the build tree that holds one link to it, so an include of a folder that a
-# target does not link fails to compile (tools/check-layers.sh says which arrows are allowed).
+# target does not link fails to compile (scripts/check-layers lists the arrows that are allowed).
 function(pentavo_publish_folder target folder)
     set(root ${PROJECT_BINARY_DIR}/include/${folder})
     if(NOT EXISTS ${root}/${folder})
