@@ -14,6 +14,7 @@ tools='
 cmake                  cmake
 ninja                  ninja-build
 g++                    g++
+clang-format           clang-format
 Xvfb                   xvfb
 xdotool                xdotool
 xwininfo               x11-utils
