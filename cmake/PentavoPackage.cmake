@@ -6,9 +6,9 @@ set(CPACK_PACKAGE_CONTACT "The Pentavo developers <pentavo@users.noreply.github.
     "The package's maintainer line")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "five in a row against the computer")
+# The long description, under the summary line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "five in a row against the computer
-Pentavo is five in a row on a 15 x 15 board, one person against a computer
+    "Pentavo is five in a row on a 15 x 15 board, one person against a computer
 opponent that answers at once and always the same way in the same position.
 Games can be saved and opened again, moves taken back, and the board printed.
 .

@@ -5,7 +5,7 @@
 #
 #   command-line.sh PROGRAM BUILD_FOLDER        (E2E_BOARD: the board reader)
 set -euo pipefail
-PENTAVO=$1
+PENTAVO=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 BUILD_DIR=$2
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh

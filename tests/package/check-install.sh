@@ -54,14 +54,16 @@ appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" ||
     fail "appstreamcli refuses the metainfo"
 
 note "update-mime-database takes the record type"
-cp -r "$usr/share/mime" "$e2e_scratch/mime"
-update-mime-database "$e2e_scratch/mime" 2>"$e2e_scratch/mime.log" ||
+mime=$e2e_scratch/data/mime
+mkdir -p "$mime"
+cp -r "$usr/share/mime/packages" "$mime"
+# A data folder the desktop searches, else it only notes that nothing would find the result.
+XDG_DATA_HOME=$e2e_scratch/data update-mime-database "$mime" 2>"$e2e_scratch/mime.log" ||
     fail "update-mime-database failed: $(cat "$e2e_scratch/mime.log")"
 [ -s "$e2e_scratch/mime.log" ] && fail "update-mime-database complains: $(cat "$e2e_scratch/mime.log")"
-grep -qx "[0-9]*:$record_type:\*\.pnv" "$e2e_scratch/mime/globs2" ||
-    fail "the mime database does not map *.pnv to $record_type: $(cat "$e2e_scratch/mime/globs2")"
-grep -qx "$record_type:$record_icon" "$e2e_scratch/mime/icons" ||
-    fail "the mime database gives $record_type no icon"
+grep -qx "[0-9]*:$record_type:\*\.pnv" "$mime/globs2" ||
+    fail "the mime database does not map *.pnv to $record_type: $(cat "$mime/globs2")"
+grep -qx "$record_type:$record_icon" "$mime/icons" || fail "the mime database gives $record_type no icon"
 
 # shows_program WHAT COMMAND...: starts the program, waits for its main window with the opening on
 # the board and its help file found, takes a picture and ends it.
