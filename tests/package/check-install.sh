@@ -83,7 +83,8 @@ shows_program() {
     help_wid=$(wait_window '^Pentavo Help$') || fail "$what: no help window; does it find its help file?"
     shot "$what" >/dev/null
     stop_pid "$APP_PID"
-    wait_window_gone "$MAIN_WID" && wait_window_gone "$help_wid" || fail "$what: windows stay after the end"
+    wait_window_gone "$MAIN_WID" || fail "$what: the main window stays after the end"
+    wait_window_gone "$help_wid" || fail "$what: the help window stays after the end"
 }
 
 note "the staged program, started by the menu entry's command"
@@ -101,7 +102,9 @@ note "cpack -G DEB"
 (cd "$BUILD_DIR" && cpack -G DEB -B "$e2e_scratch/deb") >"$e2e_scratch/cpack.log" 2>&1 ||
     fail "cpack failed: $(cat "$e2e_scratch/cpack.log")"
 deb=$(find "$e2e_scratch/deb" -maxdepth 1 -name 'pentavo_*.deb')
-[ "$(wc -l <<<"$deb")" -eq 1 ] && [ -n "$deb" ] || fail "not one pentavo_*.deb: $(ls "$e2e_scratch/deb")"
+if [ -z "$deb" ] || [ "$(wc -l <<<"$deb")" -ne 1 ]; then
+    fail "not one pentavo_*.deb: $(ls "$e2e_scratch/deb")"
+fi
 note "$(basename "$deb")"
 dpkg-deb -c "$deb" >"$e2e_scratch/deb.list"
 grep -q ' \./usr/bin/pentavo -> \.\./lib/pentavo/pentavo$' "$e2e_scratch/deb.list" ||
