@@ -1,14 +1,53 @@
 #include "app/Main.h"
+#include "app/CommandLine.h"
 #include "app/Module1.h"
 #include "core/Version.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QMetaObject>
+
+#include <iostream>
+
+namespace {
+
+// Prints and tells whether it reached its reader (a full disk or a closed pipe is a failure).
+int Print(std::ostream& out, const std::string& text, int status) {
+    out << text << std::flush;
+    return out ? status : 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // The arguments are read before the application object exists, which needs a display.
+    const pentavo::CommandLine command = pentavo::ParseCommandLine(
+        std::vector<std::string_view>(argv + std::min(argc, 1), argv + argc));
+    switch (command.action) {
+    case pentavo::CommandLine::Action::Help:
+        return Print(std::cout, pentavo::UsageText(), 0);
+    case pentavo::CommandLine::Action::Version:
+        return Print(std::cout, pentavo::VersionLine(), 0);
+    case pentavo::CommandLine::Action::Refuse:
+        Print(std::cerr, "pentavo: " + command.error + "\nTry 'pentavo --help' for more.\n", 2);
+        return 2;
+    case pentavo::CommandLine::Action::Play:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(pentavo::AppTitle);
+    QApplication::setDesktopFileName(pentavo::AppId);
     pentavo::Main();
+    if (!command.file.empty()) {
+        // Opened from the event loop, once the first game is on the board and the window shows,
+        // exactly as File > Open opens a chosen file.
+        const QString path = QFileInfo(QFile::decodeName(command.file.c_str())).absoluteFilePath();
+        QMetaObject::invokeMethod(
+            pentavo::MainForm, [path] { pentavo::MainForm->OpenRecord(path); },
+            Qt::QueuedConnection);
+    }
     const int result = QApplication::exec();
     delete pentavo::MainForm;
     pentavo::MainForm = nullptr;

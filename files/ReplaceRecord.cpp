@@ -75,8 +75,11 @@ Replacement ReplaceRecord(const std::filesystem::path& target, const struct stat
         sourceInfo.st_dev != targetInfo.st_dev || sourceInfo.st_ino != targetInfo.st_ino)
         return impossible();
 
-    std::string name =
-        (resolved.parent_path() / ("." + resolved.filename().string() + ".XXXXXX")).string();
+    // A hidden name beside the target; appended piece by piece, as GCC 12 at -O3 warns falsely
+    // (-Wrestrict) about prepending to a std::string.
+    std::string leaf(1, '.');
+    leaf.append(resolved.filename().string()).append(".XXXXXX");
+    std::string name = (resolved.parent_path() / leaf).string();
     FileHandle temp(::mkostemp(name.data(), O_CLOEXEC));
     if (!temp.IsOpen())
         return impossible();

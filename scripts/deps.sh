@@ -25,6 +25,12 @@ lpadmin                cups-client
 lpstat                 cups-client
 pdftoppm               poppler-utils
 pdfinfo                poppler-utils
+cpack                  cmake
+desktop-file-validate  desktop-file-utils
+appstreamcli           appstream
+update-mime-database   shared-mime-info
+dpkg-deb               dpkg
+dpkg-shlibdeps         dpkg-dev
 '
 libraries='
 qt6-base-dev           Qt 6 Widgets, PrintSupport and Test

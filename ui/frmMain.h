@@ -65,6 +65,10 @@ public:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
+    // Opens a record by name as File > Open does once the name is chosen: the same checks and
+    // messages (the file named on the command line comes this way).
+    void OpenRecord(const QString& name);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -43,11 +43,16 @@ void frmMain::mnuFileSave_Click() {
 
 void frmMain::mnuFileOpen_Click() {
     const std::optional<QString> name = AskRecordName("Open", CommonDialog::Form::Open);
-    if (!name)
-        return;
+    if (name)
+        OpenRecord(*name);
+}
+
+void frmMain::OpenRecord(const QString& name) {
+    // The dialog offers it next, as it does a name chosen in it.
+    dlgCommonDialog.FileName = name;
     // The record is read and checked whole before the game is touched.
     MoveLog log{};
-    if (const RecordResult read = ReadGameRecord(ToPath(*name), log); !read) {
+    if (const RecordResult read = ReadGameRecord(ToPath(name), log); !read) {
         ShowFailure(this, read);
         return;
     }

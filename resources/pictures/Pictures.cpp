@@ -7,8 +7,9 @@ QString PicturePath(const QString& fileName) {
 }
 
 QIcon ProgramIcon() {
-    QIcon icon(PicturePath(QStringLiteral("icon16.png")));
-    icon.addFile(PicturePath(QStringLiteral("icon32.png")));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(PicturePath(QStringLiteral("icon%1.png").arg(size)), QSize(size, size));
     return icon;
 }
 

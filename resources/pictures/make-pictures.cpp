@@ -1,11 +1,13 @@
-// Draws the program's pictures and writes them as PNG files: make-pictures OUTPUT_FOLDER
+// Draws the program's pictures and writes them as PNG files, and the icon also as SVG:
+// make-pictures OUTPUT_FOLDER
 //
 // Every picture is drawn in its own design units (one unit = one pixel of the normal-density file)
-// and rendered twice, at 1x and at 2x ("@2x"). One-unit lines sit on half units so that they fall
-// exactly on pixels at both densities.
+// and rendered at 1x and, but for the larger icons, at 2x ("@2x"). One-unit lines sit on half
+// units so that they fall exactly on pixels at both densities.
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,6 +15,7 @@
 #include <QRadialGradient>
 #include <QString>
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <initializer_list>
@@ -70,34 +73,83 @@ void Stone(QPainter& p, QPointF centre, double radius, bool white, double outlin
     p.drawEllipse(centre, radius, radius);
 }
 
-// A board corner: lines at `first`, first + pitch, ... running off the right and bottom edges.
-void BoardCorner(QPainter& p, int size, double first, double pitch) {
-    p.fillRect(QRectF(0, 0, size, size), colour::BoardYellow);
-    p.setPen(Outline(colour::Navy));
-    for (double at = first; at < size; at += pitch) {
-        p.drawLine(QPointF(at, first), QPointF(at, size));
-        p.drawLine(QPointF(first, at), QPointF(size, at));
+// The program's icon: the corner of a board, its lines at `first`, first + pitch, ... running off
+// the right and bottom edges, and two stones of each colour in a square off the corner. Every
+// size has its own numbers so that the lines fall on whole pixels; the larger sizes are the 32 px
+// design scaled.
+struct IconDesign {
+    int size;
+    double first;
+    double pitch;
+    double line;
+    double radius;
+    double stoneLine;
+
+    std::array<QPointF, 4> StoneCentres() const {
+        const double near = first + pitch;
+        const double far = first + 2 * pitch;
+        return {QPointF(near, near), QPointF(far, near), QPointF(near, far), QPointF(far, far)};
     }
-    p.setPen(Outline(colour::BoardEdge));
+    // Navy (false) or white (true), in the order of StoneCentres.
+    static constexpr std::array<bool, 4> StoneWhite{false, true, true, false};
+};
+
+constexpr IconDesign ScaledIcon(int size) {
+    const double k = size / 32.0;
+    return {size, 5.5 * k, 8 * k, k, 3.5 * k, k};
+}
+
+constexpr IconDesign IconDesigns[] = {
+    {16, 3.5, 5, 1, 2.3, 0.8}, ScaledIcon(32),  {48, 8.5, 12, 1, 5.25, 1.5}, ScaledIcon(64),
+    ScaledIcon(128),           ScaledIcon(256),
+};
+
+void DrawIcon(QPainter& p, const IconDesign& d) {
+    p.fillRect(QRectF(0, 0, d.size, d.size), colour::BoardYellow);
+    p.setPen(Outline(colour::Navy, d.line));
+    for (double at = d.first; at < d.size; at += d.pitch) {
+        p.drawLine(QPointF(at, d.first), QPointF(at, d.size));
+        p.drawLine(QPointF(d.first, at), QPointF(d.size, at));
+    }
+    p.setPen(Outline(colour::BoardEdge, d.line));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0.5, 0.5, size - 1, size - 1));
+    p.drawRect(QRectF(d.line / 2, d.line / 2, d.size - d.line, d.size - d.line));
+    for (std::size_t k = 0; k < 4; ++k)
+        Stone(p, d.StoneCentres()[k], d.radius, IconDesign::StoneWhite[k], d.stoneLine);
 }
 
-// The same motif at every size: two stones of each colour in a square, off the board's corner.
-void DrawIcon16(QPainter& p) {
-    BoardCorner(p, 16, 3.5, 5);
-    Stone(p, {8.5, 8.5}, 2.3, false, 0.8);
-    Stone(p, {13.5, 8.5}, 2.3, true, 0.8);
-    Stone(p, {8.5, 13.5}, 2.3, true, 0.8);
-    Stone(p, {13.5, 13.5}, 2.3, false, 0.8);
-}
-
-void DrawIcon32(QPainter& p) {
-    BoardCorner(p, 32, 5.5, 8);
-    Stone(p, {13.5, 13.5}, 3.5, false);
-    Stone(p, {21.5, 13.5}, 3.5, true);
-    Stone(p, {13.5, 21.5}, 3.5, true);
-    Stone(p, {21.5, 21.5}, 3.5, false);
+// The same drawing as DrawIcon, as SVG for the icon theme's scalable size.
+QString IconSvg(const IconDesign& d) {
+    const auto number = [](double value) { return QString::number(value, 'g', 6); };
+    const auto name = [](const QColor& colour) { return colour.name(); };
+    QString lines;
+    for (double at = d.first; at < d.size; at += d.pitch) {
+        lines += QString("M%1 %2V%3").arg(number(at), number(d.first), number(d.size));
+        lines += QString("M%1 %2H%3").arg(number(d.first), number(at), number(d.size));
+    }
+    QString svg = QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                          "viewBox=\"0 0 %1 %1\">\n")
+                      .arg(d.size);
+    svg += QString("  <rect width=\"%1\" height=\"%1\" fill=\"%2\"/>\n")
+               .arg(number(d.size), name(colour::BoardYellow));
+    // Qt's default pen caps are square, SVG's are not.
+    svg += QString("  <path d=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
+                   "stroke-linecap=\"square\"/>\n")
+               .arg(lines, name(colour::Navy), number(d.line));
+    svg += QString("  <rect x=\"%1\" y=\"%1\" width=\"%2\" height=\"%2\" fill=\"none\" "
+                   "stroke=\"%3\" stroke-width=\"%4\"/>\n")
+               .arg(number(d.line / 2), number(d.size - d.line), name(colour::BoardEdge),
+                    number(d.line));
+    for (std::size_t k = 0; k < 4; ++k) {
+        const QPointF c = d.StoneCentres()[k];
+        svg += QString("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\" stroke=\"%5\" "
+                       "stroke-width=\"%6\"/>\n")
+                   .arg(number(c.x()), number(c.y()), number(d.radius),
+                        name(IconDesign::StoneWhite[k] ? colour::Paper : colour::Navy),
+                        name(colour::Navy), number(d.stoneLine));
+    }
+    svg += "</svg>\n";
+    return svg;
 }
 
 // The program's larger image: the icon's board corner with a heavier edge and shaded stones.
@@ -259,8 +311,11 @@ void DrawSplash(QPainter& p) {
     }
 }
 
-bool Render(const QDir& folder, const QString& name, int size, const DrawFn& draw) {
+// Writes NAME.png, and NAME@2x.png at twice the density unless `single`.
+bool Render(const QDir& folder, const QString& name, int size, const DrawFn& draw, bool single) {
     for (const int scale : {1, 2}) {
+        if (scale == 2 && single)
+            break;
         QImage image(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {
@@ -278,6 +333,17 @@ bool Render(const QDir& folder, const QString& name, int size, const DrawFn& dra
     return true;
 }
 
+bool WriteText(const QDir& folder, const QString& name, const QString& text) {
+    QFile file(folder.filePath(name));
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush()) {
+        std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -291,15 +357,23 @@ int main(int argc, char** argv) {
         int size;
         DrawFn draw;
     } pictures[] = {
-        {"icon16", 16, DrawIcon16}, {"icon32", 32, DrawIcon32}, {"new", 16, DrawNew},
-        {"open", 16, DrawOpen},     {"save", 16, DrawSave},     {"print", 16, DrawPrint},
-        {"undo", 16, DrawUndo},     {"help", 16, DrawHelp},     {"splash", 146, DrawSplash},
-        {"about", 61, DrawAbout},
+        {"new", 16, DrawNew},        {"open", 16, DrawOpen},   {"save", 16, DrawSave},
+        {"print", 16, DrawPrint},    {"undo", 16, DrawUndo},   {"help", 16, DrawHelp},
+        {"splash", 146, DrawSplash}, {"about", 61, DrawAbout},
     };
     for (const auto& picture : pictures) {
-        if (!Render(folder, picture.name, picture.size, picture.draw)) {
+        if (!Render(folder, picture.name, picture.size, picture.draw, false))
             return 1;
-        }
     }
+    // The icon in every size the window and the icon theme take; the two small ones also at twice
+    // the density, where they would otherwise be scaled from a drawing of another size.
+    for (const IconDesign& design : IconDesigns) {
+        const auto draw = [&design](QPainter& p) { DrawIcon(p, design); };
+        if (!Render(folder, QString("icon%1").arg(design.size), design.size, draw,
+                    design.size > 32))
+            return 1;
+    }
+    if (!WriteText(folder, "icon.svg", IconSvg(IconDesigns[std::size(IconDesigns) - 1])))
+        return 1;
     return 0;
 }

@@ -333,6 +333,19 @@ private slots:
         QCOMPARE(next.frameGeometry(), maximised);
     }
 
+    // The desktop asks for these in its task switcher and docks; a picture that cannot be loaded
+    // drops out of the list once asked for.
+    void theWindowIconIsDrawnInEverySizeTheDesktopAsksFor() {
+        GameOptions options;
+        const frmMain window(options);
+        const QIcon icon = window.windowIcon();
+        for (const int size : {16, 32, 48, 64, 128, 256})
+            QCOMPARE(icon.pixmap(QSize(size, size), 1.0).size(), QSize(size, size));
+        const QList<QSize> sizes = icon.availableSizes();
+        for (const int size : {16, 32, 48, 64, 128, 256})
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    }
+
 private:
     void WriteGeometryAndCheck(const QRect& outer) {
         QSettings store = Store();

@@ -1,0 +1,53 @@
+#include "app/CommandLine.h"
+
+#include "core/Version.h"
+
+namespace pentavo {
+
+namespace {
+
+CommandLine Refused(std::string error) {
+    return {CommandLine::Action::Refuse, {}, std::move(error)};
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
+    CommandLine result;
+    bool optionsEnded = false;
+    for (const std::string_view arg : args) {
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
+            return {CommandLine::Action::Help, {}, {}};
+        } else if (!optionsEnded && arg == "--version") {
+            return {CommandLine::Action::Version, {}, {}};
+        } else if (!optionsEnded && arg.starts_with('-')) {
+            return Refused("unknown option '" + std::string(arg) + "'");
+        } else if (arg.empty()) {
+            return Refused("an empty file name");
+        } else if (!result.file.empty()) {
+            return Refused("only one game record can be opened, but '" + result.file + "' and '" +
+                           std::string(arg) + "' were given");
+        } else {
+            result.file = arg;
+        }
+    }
+    return result;
+}
+
+std::string UsageText() {
+    return "Usage: pentavo [FILE]\n"
+           "Five in a row against the computer.\n"
+           "\n"
+           "  FILE         a saved game (.pnv) to open once the first game has started\n"
+           "  -h, --help   show this help and exit\n"
+           "  --version    show the version and exit\n"
+           "  --           take what follows as the file, even when it starts with '-'\n";
+}
+
+std::string VersionLine() {
+    return std::string(AppTitle) + " " + VersionText + "\n";
+}
+
+} // namespace pentavo

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The program as an installer and a packager meet it, from any configured and built build folder:
+# `cmake --install` into a staging root, the desktop files checked by their validators, the staged
+# program started by its menu entry's command, then the Debian package built by CPack, its file
+# list and dependencies read, and the program started from the package unpacked.
+#
+#   check-install.sh BUILD_FOLDER        (E2E_BOARD: the board reader)
+set -euo pipefail
+BUILD_DIR=$(cd "$1" && pwd)
+PENTAVO=unused # e2e_init asks for it; the programs here come from the staged and unpacked trees
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../e2e/lib.sh
+. "$here/../e2e/lib.sh"
+"$e2e_root/scripts/deps.sh" --need cmake cpack desktop-file-validate appstreamcli \
+    update-mime-database dpkg-deb dpkg-shlibdeps || exit 1
+e2e_init package
+
+# --- the staged install -----------------------------------------------------------------------
+
+stage=$e2e_scratch/stage
+note "cmake --install into $stage, prefix /usr"
+DESTDIR=$stage cmake --install "$BUILD_DIR" --prefix /usr >"$e2e_scratch/install.log" ||
+    fail "cmake --install failed: $(cat "$e2e_scratch/install.log")"
+usr=$stage/usr
+
+desktop=$(find "$usr/share/applications" -name '*.desktop')
+[ "$(wc -l <<<"$desktop")" -eq 1 ] || fail "not one menu entry in share/applications: $desktop"
+app_id=$(basename "$desktop" .desktop)
+record_type=$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$desktop")
+record_icon=${record_type/\//-}
+[ -n "$record_type" ] || fail "the menu entry names no file type"
+
+note "the file list of $app_id"
+for link in pentavo pbrain-pentavo; do
+    [ "$(readlink "$usr/bin/$link")" = "../lib/pentavo/$link" ] ||
+        fail "bin/$link is not a relative link to ../lib/pentavo/$link: $(ls -l "$usr/bin/$link" 2>&1)"
+    [ -x "$usr/lib/pentavo/$link" ] || fail "lib/pentavo/$link is not an installed program"
+done
+[ -s "$usr/lib/pentavo/Pentavo.hlp" ] || fail "no help file beside the program"
+for size in 16 32 48 64 128 256; do
+    for icon in "apps/$app_id" "mimetypes/$record_icon"; do
+        file=$usr/share/icons/hicolor/${size}x$size/$icon.png
+        [ "$(convert "$file" -format '%wx%h' info: 2>&1)" = "${size}x$size" ] ||
+            fail "$file is not a ${size}x$size picture"
+    done
+done
+for icon in "apps/$app_id" "mimetypes/$record_icon"; do
+    grep -q '<svg' "$usr/share/icons/hicolor/scalable/$icon.svg" || fail "no scalable $icon"
+done
+
+note "desktop-file-validate, appstreamcli validate --no-net"
+desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "appstreamcli refuses the metainfo"
+
+note "update-mime-database takes the record type"
+mime=$e2e_scratch/data/mime
+mkdir -p "$mime"
+cp -r "$usr/share/mime/packages" "$mime"
+# A data folder the desktop searches, else it only notes that nothing would find the result.
+XDG_DATA_HOME=$e2e_scratch/data update-mime-database "$mime" 2>"$e2e_scratch/mime.log" ||
+    fail "update-mime-database failed: $(cat "$e2e_scratch/mime.log")"
+[ -s "$e2e_scratch/mime.log" ] && fail "update-mime-database complains: $(cat "$e2e_scratch/mime.log")"
+grep -qx "[0-9]*:$record_type:\*\.pnv" "$mime/globs2" ||
+    fail "the mime database does not map *.pnv to $record_type: $(cat "$mime/globs2")"
+grep -qx "$record_type:$record_icon" "$mime/icons" || fail "the mime database gives $record_type no icon"
+
+# shows_program WHAT COMMAND...: starts the program, waits for its main window with the opening on
+# the board and its help file found, takes a picture and ends it.
+shows_program() {
+    local what=$1 help_wid
+    shift
+    "$@" >"$e2e_scratch/$what.log" 2>&1 &
+    APP_PID=$!
+    track "$APP_PID"
+    MAIN_WID=$(wait_window '^Pentavo$') ||
+        fail "$what: no window titled Pentavo appeared; log: $(cat "$e2e_scratch/$what.log")"
+    place_window "$MAIN_WID" 40 30 520 600
+    expect_board "$(board_with "$(empty_board)" 7 7 X)" "$what"
+    keys_to "$MAIN_WID" alt+h
+    sleep 0.3
+    xdo key --clearmodifiers c
+    help_wid=$(wait_window '^Pentavo Help$') || fail "$what: no help window; does it find its help file?"
+    shot "$what" >/dev/null
+    stop_pid "$APP_PID"
+    wait_window_gone "$MAIN_WID" || fail "$what: the main window stays after the end"
+    wait_window_gone "$help_wid" || fail "$what: the help window stays after the end"
+}
+
+note "the staged program, started by the menu entry's command"
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+# No file is passed from the menu: the entry's field codes expand to nothing.
+read -r -a command <<<"$(sed -E 's/(^| )%[fFuUdDnNickvm]//g' <<<"$exec_line")"
+PATH=$usr/bin:$PATH
+[ "$(command -v "${command[0]}")" = "$usr/bin/${command[0]}" ] ||
+    fail "the menu entry's command '${command[0]}' is not the staged program"
+shows_program staged "${command[@]}"
+
+# --- the Debian package -----------------------------------------------------------------------
+
+note "cpack -G DEB"
+(cd "$BUILD_DIR" && cpack -G DEB -B "$e2e_scratch/deb") >"$e2e_scratch/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$e2e_scratch/cpack.log")"
+deb=$(find "$e2e_scratch/deb" -maxdepth 1 -name 'pentavo_*.deb')
+if [ -z "$deb" ] || [ "$(wc -l <<<"$deb")" -ne 1 ]; then
+    fail "not one pentavo_*.deb: $(ls "$e2e_scratch/deb")"
+fi
+note "$(basename "$deb")"
+dpkg-deb -c "$deb" >"$e2e_scratch/deb.list"
+grep -q ' \./usr/bin/pentavo -> \.\./lib/pentavo/pentavo$' "$e2e_scratch/deb.list" ||
+    fail "the package does not list usr/bin/pentavo as the link to the program:
+$(cat "$e2e_scratch/deb.list")"
+for file in usr/lib/pentavo/pentavo usr/lib/pentavo/Pentavo.hlp "usr/share/applications/$app_id.desktop" \
+    "usr/share/metainfo/$app_id.metainfo.xml" "usr/share/icons/hicolor/256x256/apps/$app_id.png"; do
+    grep -q " \./$file\$" "$e2e_scratch/deb.list" || fail "the package lacks $file"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = pentavo ] || fail "the package is not named pentavo"
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package's section is not games"
+depends=$(dpkg-deb -f "$deb" Depends)
+note "Depends: $depends"
+grep -Eq '(^|, )libqt6widgets6( |,|$)' <<<"$depends" || fail "the package does not depend on libqt6widgets6"
+
+note "the program from the package, unpacked"
+dpkg-deb -x "$deb" "$e2e_scratch/root"
+shows_program unpacked "$e2e_scratch/root/usr/bin/pentavo"
+note "passed"
