@@ -55,13 +55,13 @@ TEST(GameRecordBytes, SaveWritesOneByteAMoveAndOpenReadsItBack) {
         const auto file = folder / "game.pnv";
         std::filesystem::remove(file);
 
-        const RecordResult saved = WriteGameRecord(file, shape.log);
+        const Outcome saved = WriteGameRecord(file, shape.log);
         ASSERT_TRUE(saved.Ok()) << saved.Message();
         EXPECT_EQ(saved.Message(), "");
         EXPECT_EQ(ReadBytes(file), shape.bytes);
 
         MoveLog opened = SentinelLog();
-        const RecordResult read = ReadGameRecord(file, opened);
+        const Outcome read = ReadGameRecord(file, opened);
         ASSERT_TRUE(read.Ok()) << read.Message();
         EXPECT_EQ(opened, shape.log);
     }
@@ -115,7 +115,7 @@ TEST(GameRecordBytes, OpenReadsOffsets0To224AndZerosPastTheEnd) {
         WriteBytes(file, c.content);
 
         MoveLog log = SentinelLog();
-        const RecordResult read = ReadGameRecord(file, log);
+        const Outcome read = ReadGameRecord(file, log);
         ASSERT_TRUE(read.Ok()) << read.Message();
         EXPECT_EQ(log, c.log);
         EXPECT_EQ(ReadBytes(file), c.content) << "opening must not change the file";
@@ -127,7 +127,7 @@ TEST(GameRecordBytes, OpenCreatesAMissingFileEmpty) {
     const auto file = folder / "new.pnv";
 
     MoveLog log = SentinelLog();
-    const RecordResult read = ReadGameRecord(file, log);
+    const Outcome read = ReadGameRecord(file, log);
     ASSERT_TRUE(read.Ok()) << read.Message();
     EXPECT_EQ(log, MoveLog{});
     ASSERT_TRUE(std::filesystem::is_regular_file(file));
@@ -140,7 +140,7 @@ TEST(GameRecordBytes, OpenRefusesARecordWithAWrongMoveAndKeepsTheLog) {
     WriteBytes(file, {1, 2, 3, 4, 5, 6, 240});
 
     MoveLog log = SentinelLog();
-    const RecordResult read = ReadGameRecord(file, log);
+    const Outcome read = ReadGameRecord(file, log);
     EXPECT_EQ(read.Message(),
               "Cannot open \"" + file.string() + "\": Move 7 names no cell (code 240).");
     EXPECT_EQ(log, SentinelLog());
