@@ -55,9 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(CheckGameRecord, AcceptsAFullBoard) {
-    MoveLog log{};
-    for (int i = 0; i < CellCount; ++i)
-        log[static_cast<std::size_t>(i)] = EncodeMove(i % BoardSize, i / BoardSize);
+    MoveLog log = NoFiveLog({});
     EXPECT_EQ(Refusal(CheckGameRecord(log)), std::nullopt);
     log[224] = log[0];
     EXPECT_EQ(Refusal(CheckGameRecord(log)), "Move 225 repeats the cell of move 1.");
