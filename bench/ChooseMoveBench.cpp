@@ -1,4 +1,5 @@
 #include "ai/ChooseMove.h"
+#include "testkit/Logs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,13 +21,10 @@ Board SelfPlay(int moves) {
 
 // Every cell taken except a few, so the scan scores almost nothing.
 Board NearlyFull() {
-    Board board{};
-    for (int col = 0; col < BoardSize; ++col)
-        for (int row = 0; row < BoardSize; ++row)
-            board(col, row) = (col + 2 * row) % 4 < 2 ? Cross : Circle;
+    CellList holes;
     for (int i = 0; i < 8; ++i)
-        board((i * 7) % BoardSize, (i * 4 + 3) % BoardSize) = Empty;
-    return board;
+        holes.emplace_back((i * 7) % BoardSize, (i * 4 + 3) % BoardSize);
+    return NoFiveBoard(holes);
 }
 
 void Reply(benchmark::State& state, const Board& board) {

@@ -2,6 +2,7 @@
 
 #include "ai/ChooseMove.h"
 #include "brain/CommandText.h"
+#include "core/Outcome.h"
 #include "core/Version.h"
 
 #include <array>
@@ -19,16 +20,20 @@ std::string Error(std::string_view reason) {
     return "ERROR " + std::string(reason);
 }
 
-// Reads "x,y" into a cell of the board; the reason it cannot, or empty.
-std::string_view ReadCell(std::string_view args, int& col, int& row) {
+std::string Error(const Outcome& failed) {
+    return Error(failed.Message());
+}
+
+// Reads "x,y" into a cell of the board, or fails saying why it cannot.
+Outcome ReadCell(std::string_view args, int& col, int& row) {
     std::array<int, 2> xy{};
     if (!ParseNumbers(args, xy))
-        return "malformed coordinates";
+        return Outcome::Failed("malformed coordinates");
     if (!OnBoard(xy[0], xy[1]))
-        return "coordinates off the board";
+        return Outcome::Failed("coordinates off the board");
     col = xy[0];
     row = xy[1];
-    return {};
+    return Outcome::Done();
 }
 
 } // namespace
@@ -129,8 +134,8 @@ Brain::Answer Brain::Begin(std::string_view) {
 Brain::Answer Brain::Turn(std::string_view args) {
     int col = 0;
     int row = 0;
-    if (const auto error = ReadCell(args, col, row); !error.empty())
-        return Error(error);
+    if (const Outcome read = ReadCell(args, col, row); !read)
+        return Error(read);
     if (board_(col, row) != Empty)
         return Error("cell is occupied");
     Board next = board_;
@@ -146,8 +151,8 @@ Brain::Answer Brain::Restart(std::string_view) {
 Brain::Answer Brain::TakeBack(std::string_view args) {
     int col = 0;
     int row = 0;
-    if (const auto error = ReadCell(args, col, row); !error.empty())
-        return Error(error);
+    if (const Outcome read = ReadCell(args, col, row); !read)
+        return Error(read);
     if (board_(col, row) == Empty)
         return Error("cell is empty");
     board_(col, row) = Empty;
@@ -183,8 +188,8 @@ void Brain::AddToBlock(std::string_view line) {
 }
 
 void Brain::NoteBlockError(std::string_view reason) {
-    if (block_->error.empty())
-        block_->error = reason;
+    if (block_->fault)
+        block_->fault = Outcome::Failed(std::string(reason));
 }
 
 std::string Brain::FinishBlock() {
@@ -192,8 +197,8 @@ std::string Brain::FinishBlock() {
     block_.reset();
     if (!started_)
         return Error("no START yet");
-    if (!block.error.empty())
-        return Error(block.error);
+    if (!block.fault)
+        return Error(block.fault);
     return MoveOn(block.position);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Board.h"
+#include "core/Outcome.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -32,7 +33,7 @@ public:
 private:
     struct BoardBlock {
         Board position;
-        std::string error; // the first fault met in the block, answered at DONE
+        Outcome fault = Outcome::Done(); // the first fault met in the block, answered at DONE
     };
 
     using Answer = std::optional<std::string>;

@@ -4,7 +4,7 @@
 
 namespace pentavo {
 
-std::optional<std::string> CheckGameRecord(const MoveLog& log) {
+Outcome CheckGameRecord(const MoveLog& log) {
     // For every cell, the number of the move that took it; 0 while it is free.
     Board takenBy;
     for (std::size_t i = 0; i < log.size() && log[i] != 0; ++i) {
@@ -12,13 +12,14 @@ std::optional<std::string> CheckGameRecord(const MoveLog& log) {
         std::int16_t col = 0;
         std::int16_t row = 0;
         if (!DecodeMove(log[i], col, row))
-            return move + " names no cell (code " + std::to_string(log[i]) + ").";
+            return Outcome::Failed(move + " names no cell (code " + std::to_string(log[i]) + ").");
         std::int16_t& owner = takenBy(col, row);
         if (owner != 0)
-            return move + " repeats the cell of move " + std::to_string(owner) + ".";
+            return Outcome::Failed(move + " repeats the cell of move " + std::to_string(owner) +
+                                   ".");
         owner = static_cast<std::int16_t>(i + 1);
     }
-    return std::nullopt;
+    return Outcome::Done();
 }
 
 } // namespace pentavo

@@ -8,9 +8,9 @@
 
 namespace pentavo {
 
-RecordResult ReadGameRecord(const std::filesystem::path& path, MoveLog& log) {
+Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log) {
     const auto fail = [&path](const std::string& reason) {
-        return RecordResult::Failed(FileFailure("open", path.string(), reason));
+        return Outcome::Failed(FileFailure("open", path.string(), reason));
     };
 
     // O_NONBLOCK keeps a FIFO from stalling the open until it is refused below.
@@ -33,10 +33,10 @@ RecordResult ReadGameRecord(const std::filesystem::path& path, MoveLog& log) {
     MoveLog read{};
     for (std::size_t k = 0; k < bytes.size(); ++k)
         read[k] = static_cast<MoveCode>(bytes[k]);
-    if (const auto refusal = CheckGameRecord(read))
-        return fail(*refusal);
+    if (const Outcome checked = CheckGameRecord(read); !checked)
+        return fail(checked.Message());
     log = read;
-    return RecordResult::Done();
+    return Outcome::Done();
 }
 
 } // namespace pentavo

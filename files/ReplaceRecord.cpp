@@ -60,8 +60,9 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 Replacement ReplaceRecord(const std::filesystem::path& target, const struct stat& targetInfo,
                           std::span<const unsigned char> head) {
-    const auto impossible = [] { return Replacement{Replacement::Outcome::Impossible, {}}; };
-    const auto failed = [] { return Replacement{Replacement::Outcome::Failed, ErrorText(errno)}; };
+    const auto impossible = [] { return Replacement{true, Outcome::Done()}; };
+    // The reason alone: the caller names the file and what it was doing.
+    const auto failed = [] { return Replacement{false, Outcome::Failed(ErrorText(errno))}; };
 
     if (targetInfo.st_nlink > 1)
         return impossible();
@@ -106,7 +107,7 @@ Replacement ReplaceRecord(const std::filesystem::path& target, const struct stat
     }
     cleanup.Keep();
     SyncFolder(resolved.parent_path());
-    return {Replacement::Outcome::Done, {}};
+    return {false, Outcome::Done()};
 }
 
 } // namespace pentavo

@@ -1,20 +1,18 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <filesystem>
 #include <span>
-#include <string>
 #include <sys/stat.h>
 
 namespace pentavo {
 
+// A replacement is done or failed like any operation (a failure changed nothing and says why);
+// or it is impossible here, which also changed nothing, and the file must be written in place.
 struct Replacement {
-    enum class Outcome {
-        Done,
-        Failed,    // nothing changed; `reason` tells why
-        Impossible // nothing changed; the file must be written in place instead
-    };
-    Outcome outcome;
-    std::string reason;
+    bool impossible = false;
+    Outcome outcome = Outcome::Done(); // what came of it when it was possible
 };
 
 // Builds `head` followed by the target's bytes from offset head.size() on in a temporary file

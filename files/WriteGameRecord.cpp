@@ -12,48 +12,49 @@ namespace {
 
 using RecordBytes = std::array<unsigned char, CellCount>;
 
-// Why an entry cannot be stored as one byte, or nothing when all of them can.
-std::optional<std::string> ToBytes(const MoveLog& log, RecordBytes& bytes) {
+// Done when every entry can be stored as one byte; else failed with the entry that cannot.
+Outcome ToBytes(const MoveLog& log, RecordBytes& bytes) {
     for (std::size_t k = 0; k < log.size(); ++k) {
         if (log[k] < 0 || log[k] > std::numeric_limits<unsigned char>::max())
-            return "Entry " + std::to_string(k + 1) + " of the move log does not fit in a byte " +
-                   "(code " + std::to_string(log[k]) + ").";
+            return Outcome::Failed("Entry " + std::to_string(k + 1) +
+                                   " of the move log does not fit in a byte (code " +
+                                   std::to_string(log[k]) + ").");
         bytes[k] = static_cast<unsigned char>(log[k]);
     }
-    return std::nullopt;
+    return Outcome::Done();
 }
 
-RecordResult SaveFailure(const std::filesystem::path& path, const std::string& reason) {
-    return RecordResult::Failed(FileFailure("save", path.string(), reason));
+Outcome SaveFailure(const std::filesystem::path& path, const std::string& reason) {
+    return Outcome::Failed(FileFailure("save", path.string(), reason));
 }
 
 // A file that was not there before: on failure it goes again, so nothing half-written is left.
-RecordResult CreateRecord(const std::filesystem::path& path, const RecordBytes& bytes) {
+Outcome CreateRecord(const std::filesystem::path& path, const RecordBytes& bytes) {
     FileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666));
     if (!file.IsOpen())
         return SaveFailure(path, ErrorText(errno));
     if (WriteAllAt(file.Get(), bytes.data(), bytes.size(), 0) && ::fsync(file.Get()) == 0 &&
         file.Close())
-        return RecordResult::Done();
+        return Outcome::Done();
     const int error = errno;
     ::unlink(path.c_str());
     return SaveFailure(path, ErrorText(error));
 }
 
-RecordResult WriteInPlace(const std::filesystem::path& path, FileHandle& file,
-                          const RecordBytes& bytes) {
+Outcome WriteInPlace(const std::filesystem::path& path, FileHandle& file,
+                     const RecordBytes& bytes) {
     if (!WriteAllAt(file.Get(), bytes.data(), bytes.size(), 0) || ::fsync(file.Get()) != 0 ||
         !file.Close())
         return SaveFailure(path, ErrorText(errno));
-    return RecordResult::Done();
+    return Outcome::Done();
 }
 
 } // namespace
 
-RecordResult WriteGameRecord(const std::filesystem::path& path, const MoveLog& log) {
+Outcome WriteGameRecord(const std::filesystem::path& path, const MoveLog& log) {
     RecordBytes bytes{};
-    if (const auto unstorable = ToBytes(log, bytes))
-        return SaveFailure(path, *unstorable);
+    if (const Outcome stored = ToBytes(log, bytes); !stored)
+        return SaveFailure(path, stored.Message());
 
     // Opening for writing first asks the system whether this file may be changed at all: a
     // rename would replace a read-only file just as well.
@@ -70,15 +71,11 @@ RecordResult WriteGameRecord(const std::filesystem::path& path, const MoveLog& l
         return SaveFailure(path, "Not a regular file");
 
     const Replacement replaced = ReplaceRecord(path, info, bytes);
-    switch (replaced.outcome) {
-    case Replacement::Outcome::Done:
-        return RecordResult::Done();
-    case Replacement::Outcome::Failed:
-        return SaveFailure(path, replaced.reason);
-    case Replacement::Outcome::Impossible:
-        break;
-    }
-    return WriteInPlace(path, file, bytes);
+    if (replaced.impossible)
+        return WriteInPlace(path, file, bytes);
+    if (!replaced.outcome)
+        return SaveFailure(path, replaced.outcome.Message());
+    return Outcome::Done();
 }
 
 } // namespace pentavo

@@ -5,6 +5,16 @@
 
 namespace pentavo {
 
+namespace {
+
+Outcome Failure(const char* action, const QString& path, const QFile& file) {
+    return Outcome::Failed(QString("Cannot %1 the help file \"%2\": %3.")
+                               .arg(action, path, file.errorString())
+                               .toStdString());
+}
+
+} // namespace
+
 HelpViewer::HelpViewer(QWidget* owner) : QTextBrowser(owner) {
     setObjectName("HelpViewer");
     setWindowFlag(Qt::Window);
@@ -16,20 +26,20 @@ HelpViewer::HelpViewer(QWidget* owner) : QTextBrowser(owner) {
         move(owner->frameGeometry().topRight() + QPoint(8, 0));
 }
 
-std::optional<QString> HelpViewer::ShowContents(const QString& path) {
+Outcome HelpViewer::ShowContents(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QString("Cannot open the help file \"%1\": %2.").arg(path, file.errorString());
+        return Failure("open", path, file);
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return QString("Cannot read the help file \"%1\": %2.").arg(path, file.errorString());
+        return Failure("read", path, file);
     // Pictures and links in the file are found beside it.
     setSearchPaths({QFileInfo(path).absolutePath()});
     setHtml(QString::fromUtf8(contents));
     show();
     raise();
     activateWindow();
-    return std::nullopt;
+    return Outcome::Done();
 }
 
 } // namespace pentavo

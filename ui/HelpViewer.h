@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QTextBrowser>
+#include "core/Outcome.h"
 
-#include <optional>
+#include <QTextBrowser>
 
 namespace pentavo {
 
@@ -13,9 +13,9 @@ class HelpViewer : public QTextBrowser {
 public:
     explicit HelpViewer(QWidget* owner);
 
-    // Shows the file's contents and brings the window forward; when the file cannot be read, the
-    // reason for the person and nothing shown.
-    std::optional<QString> ShowContents(const QString& path);
+    // Shows the file's contents and brings the window forward; fails, showing nothing, when the
+    // file cannot be read.
+    Outcome ShowContents(const QString& path);
 };
 
 } // namespace pentavo

@@ -11,4 +11,9 @@ void ShowMessageBox(QWidget* owner, const QString& text) {
     box.exec();
 }
 
+void ShowFailure(QWidget* owner, const Outcome& outcome) {
+    if (!outcome)
+        ShowMessageBox(owner, QString::fromStdString(outcome.Message()));
+}
+
 } // namespace pentavo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <QString>
 
 class QWidget;
@@ -9,5 +11,9 @@ namespace pentavo {
 // The program's message: modal over `owner`, titled "Pentavo", with the text, an OK button and no
 // icon. Returns once it is closed.
 void ShowMessageBox(QWidget* owner, const QString& text);
+
+// Every failure the person is told of takes this one way: its message in the program's message
+// box. A done outcome shows nothing.
+void ShowFailure(QWidget* owner, const Outcome& outcome);
 
 } // namespace pentavo

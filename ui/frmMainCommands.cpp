@@ -49,7 +49,7 @@ void frmMain::mnuFilePrintPreview_Click() {}
 
 void frmMain::mnuFilePrint_Click() {
     if (!printService_->PrintImage(grab().toImage()))
-        ShowMessageBox(this, "The form can't be printed.");
+        ShowFailure(this, Outcome::Failed("The form can't be printed."));
 }
 
 void frmMain::mnuFileExit_Click() {
@@ -79,8 +79,7 @@ void frmMain::mnuHelpContents_Click() {
         helpViewer_ = new HelpViewer(this);
         RegisterLoadedForm(helpViewer_);
     }
-    if (const std::optional<QString> failure = helpViewer_->ShowContents(helpFile_))
-        ShowMessageBox(this, *failure);
+    ShowFailure(this, helpViewer_->ShowContents(helpFile_));
 }
 
 void frmMain::mnuHelpAbout_Click() {

@@ -18,10 +18,6 @@ std::filesystem::path ToPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
 
-void ShowFailure(QWidget* owner, const RecordResult& result) {
-    ShowMessageBox(owner, QString::fromStdString(result.Message()));
-}
-
 } // namespace
 
 std::optional<QString> frmMain::AskRecordName(const QString& title, CommonDialog::Form form) {
@@ -37,8 +33,7 @@ void frmMain::mnuFileSave_Click() {
     const std::optional<QString> name = AskRecordName("Save", CommonDialog::Form::Save);
     if (!name)
         return;
-    if (const RecordResult saved = WriteGameRecord(ToPath(*name), game_.State().MoveLog); !saved)
-        ShowFailure(this, saved);
+    ShowFailure(this, WriteGameRecord(ToPath(*name), game_.State().MoveLog));
 }
 
 void frmMain::mnuFileOpen_Click() {
@@ -52,7 +47,7 @@ void frmMain::OpenRecord(const QString& name) {
     dlgCommonDialog.FileName = name;
     // The record is read and checked whole before the game is touched.
     MoveLog log{};
-    if (const RecordResult read = ReadGameRecord(ToPath(name), log); !read) {
+    if (const Outcome read = ReadGameRecord(ToPath(name), log); !read) {
         ShowFailure(this, read);
         return;
     }

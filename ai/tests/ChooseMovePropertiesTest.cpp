@@ -1,5 +1,6 @@
 #include "ai/ChooseMove.h"
-#include "ai/tests/PositionGenerator.h"
+#include "testkit/Logs.h"
+#include "testkit/PositionGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,8 @@ std::vector<Position> SamplePositions(int pairs = 60) {
     for (int i = 0; i < pairs; ++i) {
         const bool computerFirst = i % 2 == 0;
         positions.push_back({generator.Scattered(generator.Below(CellCount)), computerFirst});
-        positions.push_back({generator.Played(generator.Below(100), computerFirst), computerFirst});
+        positions.push_back(
+            {generator.Played(generator.Below(100), computerFirst, ChooseMove), computerFirst});
     }
     return positions;
 }
@@ -90,10 +92,7 @@ TEST(ChooseMoveProperties, ValuesOnEntryAreNotRead) {
 }
 
 TEST(ChooseMoveProperties, FullBoardNamesTheFirstCell) {
-    Board board{};
-    for (int col = 0; col < BoardSize; ++col)
-        for (int row = 0; row < BoardSize; ++row)
-            board(col, row) = (col + row) % 2 == 0 ? Cross : Circle;
+    const Board board = NoFiveBoard({});
     std::int16_t col = -1;
     std::int16_t row = -1;
     ChooseMove(board, false, col, row);

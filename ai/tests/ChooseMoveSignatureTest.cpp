@@ -1,5 +1,5 @@
 #include "ai/ChooseMove.h"
-#include "ai/tests/PositionGenerator.h"
+#include "testkit/PositionGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,8 @@ TEST(ChooseMoveSignature, RepliesToFixedPositionsAreUnchanged) {
         AddReply(hash, scattered, true);
         AddReply(hash, scattered, false);
         const bool computerFirst = i % 2 == 0;
-        AddReply(hash, generator.Played(generator.Below(120), computerFirst), computerFirst);
+        AddReply(hash, generator.Played(generator.Below(120), computerFirst, ChooseMove),
+                 computerFirst);
     }
     EXPECT_EQ(hash.Value(), 338679860u);
 }

@@ -3,6 +3,7 @@
 #include "ai/ChooseMove.h"
 #include "brain/CommandText.h"
 #include "brain/tests/AboutLine.h"
+#include "testkit/Logs.h"
 
 #include <gtest/gtest.h>
 
@@ -55,17 +56,6 @@ Brain MidGame() {
     const Answer reply = SendBoard(brain, Position({{7, 7, OwnStone}, {8, 8, OpponentStone}}));
     EXPECT_TRUE(reply && reply->find(',') != std::string::npos) << reply.value_or("nothing");
     return brain;
-}
-
-// Every cell filled but the ones listed.
-Board FullBut(const std::vector<std::pair<int, int>>& holes) {
-    Board board;
-    for (int row = 0; row < BoardSize; ++row)
-        for (int col = 0; col < BoardSize; ++col)
-            board(col, row) = (col + 2 * row) % 3 == 0 ? OpponentStone : OwnStone;
-    for (const auto& [col, row] : holes)
-        board(col, row) = Empty;
-    return board;
 }
 
 TEST(Brain, RefusesBadCommandsAndKeepsThePosition) {
@@ -246,7 +236,7 @@ TEST(Brain, EveryStartClearsTheBoard) {
 
 TEST(Brain, TakesTheLastEmptyCellAndThenRefuses) {
     Brain brain = Started();
-    EXPECT_EQ(SendBoard(brain, FullBut({{4, 9}})), "4,9");
+    EXPECT_EQ(SendBoard(brain, NoFiveBoard({{4, 9}})), "4,9");
     EXPECT_TRUE(brain.Position().IsFull());
     EXPECT_EQ(brain.Feed("BEGIN"), "ERROR board is full");
     EXPECT_EQ(brain.Feed("TURN 4,9"), "ERROR cell is occupied");
@@ -255,7 +245,7 @@ TEST(Brain, TakesTheLastEmptyCellAndThenRefuses) {
 
 TEST(Brain, RefusesATurnThatFillsTheBoard) {
     Brain brain = Started();
-    const Answer reply = SendBoard(brain, FullBut({{0, 0}, {14, 14}}));
+    const Answer reply = SendBoard(brain, NoFiveBoard({{0, 0}, {14, 14}}));
     ASSERT_TRUE(reply == "0,0" || reply == "14,14") << reply.value_or("nothing");
     const std::string last = reply == "0,0" ? "14,14" : "0,0";
     const Board before = brain.Position();
@@ -269,7 +259,7 @@ TEST(Brain, RefusesATurnThatFillsTheBoard) {
 TEST(Brain, RefusesAFullBoardBlock) {
     Brain brain = MidGame();
     const Board before = brain.Position();
-    EXPECT_EQ(SendBoard(brain, FullBut({})), "ERROR board is full");
+    EXPECT_EQ(SendBoard(brain, NoFiveBoard({})), "ERROR board is full");
     EXPECT_EQ(brain.Position(), before);
 }
 

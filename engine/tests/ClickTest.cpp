@@ -25,7 +25,7 @@ TEST_P(ClickTable, FindsTheCellUnderThePosition) {
 // A left click on an empty board places the person's mark exactly on the cell found.
 TEST_P(ClickTable, LeftClickPlaysThatCell) {
     const ClickCase& c = GetParam();
-    Open(CodesLog({}));
+    Open(LogOf({}));
     game.Form_MouseUp(1, 0, c.x, c.y);
     if (c.cell) {
         ASSERT_FALSE(view.calls.empty());

@@ -58,11 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 TEST(FindFive, FullBoardWithoutFiveYieldsZero) {
-    Board board;
-    for (int col = 0; col < BoardSize; ++col)
-        for (int row = 0; row < BoardSize; ++row)
-            board(col, row) = NoFiveMark(col, row);
-    EXPECT_EQ(FindFive(board), 0);
+    EXPECT_EQ(FindFive(NoFiveBoard({})), 0);
 }
 
 // A plain look at every five-cell stretch in all four directions.

@@ -19,7 +19,7 @@ TEST_F(GameOperations, NewGameComputerFirstPlacesOneCross) {
     game.NewGame();
     EXPECT_EQ(view.calls, GridThen({ViewCall::Mark(7, 7, Cross)}));
     EXPECT_EQ(State().MoveCount, 1);
-    EXPECT_EQ(State().MoveLog, CodesLog({120}));
+    EXPECT_EQ(State().MoveLog, LogOf({120}));
     EXPECT_EQ(State().Board, BoardWith({{7, 7}}, {}));
 }
 
@@ -28,7 +28,7 @@ TEST_F(GameOperations, NewGamePersonFirstPlacesCrossAndCircle) {
     game.NewGame();
     EXPECT_EQ(view.calls, GridThen({ViewCall::Mark(7, 7, Cross), ViewCall::Mark(6, 6, Circle)}));
     EXPECT_EQ(State().MoveCount, 2);
-    EXPECT_EQ(State().MoveLog, CodesLog({120, 103}));
+    EXPECT_EQ(State().MoveLog, LogOf({120, 103}));
     EXPECT_EQ(State().Board, BoardWith({{7, 7}}, {{6, 6}}));
 }
 
@@ -87,20 +87,20 @@ TEST_P(UndoTable, TakesBackTwoMovesOrNothingAndClearsGameOver) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UndoTable,
-    testing::Values(
-        UndoCase{"ThreeMovesBackToOne",
-                 CodesLog({120, 1, 239}),
-                 true,
-                 CodesLog({120}),
-                 {ViewCall::Mark(14, 14, Empty), ViewCall::Mark(0, 0, Empty)}},
-        UndoCase{"TwoMovesKeepTheOpening", CodesLog({120, 103}), true, CodesLog({120, 103}), {}},
-        UndoCase{"OneMove", CodesLog({120}), true, CodesLog({120}), {}},
-        UndoCase{"SwitchedOff", CodesLog({120, 1, 239}), false, CodesLog({120, 1, 239}), {}},
-        UndoCase{"FourMovesBackToTwo",
-                 CodesLog({120, 103, 1, 239}),
-                 true,
-                 CodesLog({120, 103}),
-                 {ViewCall::Mark(14, 14, Empty), ViewCall::Mark(0, 0, Empty)}}),
+    testing::Values(UndoCase{"ThreeMovesBackToOne",
+                             LogOf({120, 1, 239}),
+                             true,
+                             LogOf({120}),
+                             {ViewCall::Mark(14, 14, Empty), ViewCall::Mark(0, 0, Empty)}},
+                    UndoCase{
+                        "TwoMovesKeepTheOpening", LogOf({120, 103}), true, LogOf({120, 103}), {}},
+                    UndoCase{"OneMove", LogOf({120}), true, LogOf({120}), {}},
+                    UndoCase{"SwitchedOff", LogOf({120, 1, 239}), false, LogOf({120, 1, 239}), {}},
+                    UndoCase{"FourMovesBackToTwo",
+                             LogOf({120, 103, 1, 239}),
+                             true,
+                             LogOf({120, 103}),
+                             {ViewCall::Mark(14, 14, Empty), ViewCall::Mark(0, 0, Empty)}}),
     CaseName());
 
 struct ReplayCase {
@@ -135,37 +135,37 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ReplayTable,
     testing::Values(
         ReplayCase{"PersonFirstOpening",
-                   CodesLog({120, 103}),
+                   LogOf({120, 103}),
                    2,
                    false,
                    {ViewCall::Mark(7, 7, Cross), ViewCall::Mark(6, 6, Circle)}},
-        ReplayCase{"ComputerFirstOpening", CodesLog({120}), 1, true, {ViewCall::Mark(7, 7, Cross)}},
-        ReplayCase{"AllZero", CodesLog({}), 0, false, {}},
+        ReplayCase{"ComputerFirstOpening", LogOf({120}), 1, true, {ViewCall::Mark(7, 7, Cross)}},
+        ReplayCase{"AllZero", LogOf({}), 0, false, {}},
         ReplayCase{"EntriesAfterTheFirstZero",
-                   CodesLog({120, 0, 55}),
+                   LogOf({120, 0, 55}),
                    1,
                    true,
                    {ViewCall::Mark(7, 7, Cross)}},
         ReplayCase{"CornerCodes",
-                   CodesLog({1, 15, 225, 239}),
+                   LogOf({1, 15, 225, 239}),
                    4,
                    false,
                    {ViewCall::Mark(0, 0, Cross), ViewCall::Mark(14, 0, Circle),
                     ViewCall::Mark(0, 14, Cross), ViewCall::Mark(14, 14, Circle)}},
         ReplayCase{"MultipleOfSixteen",
-                   CodesLog({120, 103, 16, 17}),
+                   LogOf({120, 103, 16, 17}),
                    2,
                    false,
                    {ViewCall::Mark(7, 7, Cross), ViewCall::Mark(6, 6, Circle)}},
-        ReplayCase{"PastTheLastRow", CodesLog({120, 240}), 1, true, {ViewCall::Mark(7, 7, Cross)}},
-        ReplayCase{"ByteMaximum", CodesLog({255, 120}), 0, false, {}},
+        ReplayCase{"PastTheLastRow", LogOf({120, 240}), 1, true, {ViewCall::Mark(7, 7, Cross)}},
+        ReplayCase{"ByteMaximum", LogOf({255, 120}), 0, false, {}},
         ReplayCase{"Negative",
-                   CodesLog({120, 103, -1}),
+                   LogOf({120, 103, -1}),
                    2,
                    false,
                    {ViewCall::Mark(7, 7, Cross), ViewCall::Mark(6, 6, Circle)}},
         ReplayCase{"TakenCell",
-                   CodesLog({120, 103, 120, 1}),
+                   LogOf({120, 103, 120, 1}),
                    2,
                    false,
                    {ViewCall::Mark(7, 7, Cross), ViewCall::Mark(6, 6, Circle)}}),

@@ -2,7 +2,6 @@
 
 #include "core/BoardGeometry.h"
 
-#include <algorithm>
 #include <cassert>
 
 namespace pentavo {
@@ -32,34 +31,6 @@ MoveLog AlternatingLog(const std::vector<CellPos>& crosses, const std::vector<Ce
     for (std::size_t i = 0; i < circles.size(); ++i)
         log[2 * i + 1] = EncodeMove(circles[i].col, circles[i].row);
     return log;
-}
-
-MoveLog CodesLog(std::initializer_list<int> codes) {
-    MoveLog log{};
-    std::size_t index = 0;
-    for (int code : codes)
-        log[index++] = static_cast<MoveCode>(code);
-    return log;
-}
-
-// Rows of pairs, shifted by two from one row to the next: no line of any direction holds more
-// than two equal marks in a row.
-std::int16_t NoFiveMark(int col, int row) {
-    return (col + 2 * row) % 4 < 2 ? Cross : Circle;
-}
-
-MoveLog NoFiveLog(const std::vector<CellPos>& leaveEmpty) {
-    std::vector<CellPos> crosses;
-    std::vector<CellPos> circles;
-    for (std::int16_t col = 0; col < BoardSize; ++col) {
-        for (std::int16_t row = 0; row < BoardSize; ++row) {
-            const CellPos cell{col, row};
-            if (std::find(leaveEmpty.begin(), leaveEmpty.end(), cell) != leaveEmpty.end())
-                continue;
-            (NoFiveMark(col, row) == Cross ? crosses : circles).push_back(cell);
-        }
-    }
-    return AlternatingLog(crosses, circles);
 }
 
 float CentreX(int col) {

@@ -194,7 +194,7 @@ TEST_F(Turn, ComputerIsNotAskedOnAFullBoard) {
 // Codes left after the first 0 of an opened log must not come back as moves once the game
 // goes on and is saved and opened again.
 TEST_F(Turn, StrayCodesAfterTheEndOfAnOpenedLogAreDroppedOnceTheGameGoesOn) {
-    const MoveLog opened = CodesLog({120, 0, 0, 55, 200});
+    const MoveLog opened = LogOf({120, 0, 0, 55, 200});
     Open(opened);
     EXPECT_EQ(State().MoveLog, opened);
     ClickCell(0, 0);

@@ -14,10 +14,17 @@ struct CheckCase {
     std::optional<std::string> reason;
 };
 
+// The reason a check gives, or nothing when it passed.
+std::optional<std::string> Refusal(const Outcome& checked) {
+    if (checked)
+        return std::nullopt;
+    return checked.Message();
+}
+
 class CheckGameRecordTest : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(CheckGameRecordTest, GivesTheReasonForTheFirstWrongMove) {
-    EXPECT_EQ(CheckGameRecord(LogOf(GetParam().codes)), GetParam().reason);
+    EXPECT_EQ(Refusal(CheckGameRecord(LogOf(GetParam().codes))), GetParam().reason);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,12 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(CheckGameRecord, AcceptsAFullBoard) {
-    MoveLog log{};
-    for (int i = 0; i < CellCount; ++i)
-        log[static_cast<std::size_t>(i)] = EncodeMove(i % BoardSize, i / BoardSize);
-    EXPECT_EQ(CheckGameRecord(log), std::nullopt);
+    MoveLog log = NoFiveLog({});
+    EXPECT_EQ(Refusal(CheckGameRecord(log)), std::nullopt);
     log[224] = log[0];
-    EXPECT_EQ(CheckGameRecord(log), "Move 225 repeats the cell of move 1.");
+    EXPECT_EQ(Refusal(CheckGameRecord(log)), "Move 225 repeats the cell of move 1.");
 }
 
 } // namespace

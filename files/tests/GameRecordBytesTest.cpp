@@ -26,13 +26,6 @@ Bytes Leading(const Bytes& head) {
     return Sized(head, CellCount);
 }
 
-MoveLog FullBoard() {
-    MoveLog log{};
-    for (int i = 0; i < CellCount; ++i)
-        log[static_cast<std::size_t>(i)] = EncodeMove(i % BoardSize, i / BoardSize);
-    return log;
-}
-
 // What the game leaves in its log: crosses from (7,7) to the right, circles in row 0.
 std::vector<ShapeCase> Shapes() {
     return {
@@ -44,7 +37,7 @@ std::vector<ShapeCase> Shapes() {
          Leading({0x78, 0x01, 0x79, 0x02, 0x7A, 0x03, 0x7B, 0x04, 0x7C})},
         {"a read record keeps codes after its first 0", LogOf({120, 0, 240, 16, 255}),
          Leading({0x78, 0x00, 0xF0, 0x10, 0xFF})},
-        {"full board", FullBoard(), BytesOf(FullBoard())},
+        {"full board", NoFiveLog({}), BytesOf(NoFiveLog({}))},
     };
 }
 
@@ -55,13 +48,13 @@ TEST(GameRecordBytes, SaveWritesOneByteAMoveAndOpenReadsItBack) {
         const auto file = folder / "game.pnv";
         std::filesystem::remove(file);
 
-        const RecordResult saved = WriteGameRecord(file, shape.log);
+        const Outcome saved = WriteGameRecord(file, shape.log);
         ASSERT_TRUE(saved.Ok()) << saved.Message();
         EXPECT_EQ(saved.Message(), "");
         EXPECT_EQ(ReadBytes(file), shape.bytes);
 
         MoveLog opened = SentinelLog();
-        const RecordResult read = ReadGameRecord(file, opened);
+        const Outcome read = ReadGameRecord(file, opened);
         ASSERT_TRUE(read.Ok()) << read.Message();
         EXPECT_EQ(opened, shape.log);
     }
@@ -106,7 +99,7 @@ TEST(GameRecordBytes, OpenReadsOffsets0To224AndZerosPastTheEnd) {
         {"two bytes", {0x78, 0x67}, LogOf({120, 103})},
         {"224 bytes", Sized({0x78}, 224), LogOf({120})},
         {"a long tail of junk", huge, LogOf({120, 103, 1})},
-        {"no zero at all", BytesOf(FullBoard()), FullBoard()},
+        {"no zero at all", BytesOf(NoFiveLog({})), NoFiveLog({})},
     };
     TempFolder folder;
     for (const ReadCase& c : cases) {
@@ -115,7 +108,7 @@ TEST(GameRecordBytes, OpenReadsOffsets0To224AndZerosPastTheEnd) {
         WriteBytes(file, c.content);
 
         MoveLog log = SentinelLog();
-        const RecordResult read = ReadGameRecord(file, log);
+        const Outcome read = ReadGameRecord(file, log);
         ASSERT_TRUE(read.Ok()) << read.Message();
         EXPECT_EQ(log, c.log);
         EXPECT_EQ(ReadBytes(file), c.content) << "opening must not change the file";
@@ -127,7 +120,7 @@ TEST(GameRecordBytes, OpenCreatesAMissingFileEmpty) {
     const auto file = folder / "new.pnv";
 
     MoveLog log = SentinelLog();
-    const RecordResult read = ReadGameRecord(file, log);
+    const Outcome read = ReadGameRecord(file, log);
     ASSERT_TRUE(read.Ok()) << read.Message();
     EXPECT_EQ(log, MoveLog{});
     ASSERT_TRUE(std::filesystem::is_regular_file(file));
@@ -140,7 +133,7 @@ TEST(GameRecordBytes, OpenRefusesARecordWithAWrongMoveAndKeepsTheLog) {
     WriteBytes(file, {1, 2, 3, 4, 5, 6, 240});
 
     MoveLog log = SentinelLog();
-    const RecordResult read = ReadGameRecord(file, log);
+    const Outcome read = ReadGameRecord(file, log);
     EXPECT_EQ(read.Message(),
               "Cannot open \"" + file.string() + "\": Move 7 names no cell (code 240).");
     EXPECT_EQ(log, SentinelLog());

@@ -103,9 +103,9 @@ TEST(GameRecordFailure, AnUnreadableRecordIsNotOpened) {
 
     const ChildOutcome outcome = RunAsNobody(folder.Path(), [&] {
         MoveLog log = SentinelLog();
-        const RecordResult read = ReadGameRecord(file, log);
+        const Outcome read = ReadGameRecord(file, log);
         const bool logKept = read.Ok() || log == SentinelLog();
-        return logKept ? read : RecordResult::Failed("a failed open changed the log");
+        return logKept ? read : Outcome::Failed("a failed open changed the log");
     });
     if (outcome.skipReason)
         GTEST_SKIP() << *outcome.skipReason;

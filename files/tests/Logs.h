@@ -2,19 +2,9 @@
 
 #include "core/Board.h"
 #include "files/tests/TempFolder.h"
-
-#include <cstddef>
-#include <vector>
+#include "testkit/Logs.h"
 
 namespace pentavo {
-
-// A log holding `codes` from entry 0 on and 0 after them.
-inline MoveLog LogOf(const std::vector<MoveCode>& codes) {
-    MoveLog log{};
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        log[i] = codes[i];
-    return log;
-}
 
 // The 225 bytes a record of `log` holds.
 inline Bytes BytesOf(const MoveLog& log) {

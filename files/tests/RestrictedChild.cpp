@@ -16,7 +16,7 @@ constexpr uid_t NobodyId = 65534;
 
 // `restrict` gives a reason when the child cannot be set up; the child then reports a skip.
 ChildOutcome RunInChild(const std::function<std::optional<std::string>()>& restrict,
-                        const std::function<RecordResult()>& operation) {
+                        const std::function<Outcome()>& operation) {
     int channel[2];
     if (::pipe(channel) != 0)
         return {"cannot make a pipe", false, {}};
@@ -29,7 +29,7 @@ ChildOutcome RunInChild(const std::function<std::optional<std::string>()>& restr
         if (const auto reason = restrict())
             report = "S" + *reason;
         else {
-            const RecordResult result = operation();
+            const Outcome result = operation();
             report = (result.Ok() ? "O" : "E") + result.Message();
         }
         const bool sent = ::write(channel[1], report.data(), report.size()) ==
@@ -58,7 +58,7 @@ ChildOutcome RunInChild(const std::function<std::optional<std::string>()>& restr
 } // namespace
 
 ChildOutcome RunAsNobody(const std::filesystem::path& folder,
-                         const std::function<RecordResult()>& operation) {
+                         const std::function<Outcome()>& operation) {
     const auto becomeNobody = [&folder]() -> std::optional<std::string> {
         if (::geteuid() == 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(NobodyId) != 0 || ::setuid(NobodyId) != 0))
@@ -70,7 +70,7 @@ ChildOutcome RunAsNobody(const std::filesystem::path& folder,
     return RunInChild(becomeNobody, operation);
 }
 
-ChildOutcome RunWithFileSizeLimit(rlim_t limit, const std::function<RecordResult()>& operation) {
+ChildOutcome RunWithFileSizeLimit(rlim_t limit, const std::function<Outcome()>& operation) {
     const auto limitFileSize = [limit]() -> std::optional<std::string> {
         // Ignoring SIGXFSZ makes a write past the limit fail instead of ending the child.
         const rlimit bound{limit, limit};
@@ -83,7 +83,7 @@ ChildOutcome RunWithFileSizeLimit(rlim_t limit, const std::function<RecordResult
 
 ChildOutcome RunWithFileBound(const std::filesystem::path& source,
                               const std::filesystem::path& target,
-                              const std::function<RecordResult()>& operation) {
+                              const std::function<Outcome()>& operation) {
     const auto bind = [&source, &target]() -> std::optional<std::string> {
         // Private mounts keep the binding from reaching the rest of the machine.
         if (::unshare(CLONE_NEWNS) != 0 ||

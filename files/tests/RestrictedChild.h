@@ -21,17 +21,17 @@ struct ChildOutcome {
 // tests run as root. A caller that is not root is already bound by them and stays itself.
 // Skipped when nobody cannot reach `folder`.
 ChildOutcome RunAsNobody(const std::filesystem::path& folder,
-                         const std::function<RecordResult()>& operation);
+                         const std::function<Outcome()>& operation);
 
 // Runs `operation` in a forked child whose files cannot grow past `limit` bytes: a disk that
 // fills up part way through a write.
-ChildOutcome RunWithFileSizeLimit(rlim_t limit, const std::function<RecordResult()>& operation);
+ChildOutcome RunWithFileSizeLimit(rlim_t limit, const std::function<Outcome()>& operation);
 
 // Runs `operation` in a forked child with a mount namespace of its own, in which the file
 // `source` is bound over the file `target`: a record that is a mount point. The binding goes with
 // the child. Skipped where the child may not mount.
 ChildOutcome RunWithFileBound(const std::filesystem::path& source,
                               const std::filesystem::path& target,
-                              const std::function<RecordResult()>& operation);
+                              const std::function<Outcome()>& operation);
 
 } // namespace pentavo

@@ -1,6 +1,6 @@
 #include "ui/CommonDialog.h"
 
-#include "ModalCloser.h"
+#include "qttestkit/Windows.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -11,7 +11,7 @@
 #include <QTreeView>
 
 using namespace pentavo;
-using pentavo::testing::ModalCloser;
+using pentavo::test::ModalDriver;
 
 class CommonDialogTest : public QObject {
     Q_OBJECT
@@ -51,7 +51,7 @@ private slots:
         QStringList offered;
         bool confirmsOverwrite = true;
         bool columnsFit = false;
-        ModalCloser chooser([&](QDialog& shown) {
+        ModalDriver chooser([&](QDialog& shown) {
             auto& files = static_cast<QFileDialog&>(shown);
             for (const QComboBox* combo : files.findChildren<QComboBox*>("fileTypeCombo"))
                 for (int i = 0; i < combo->count(); ++i)
@@ -92,7 +92,7 @@ private slots:
     void cancellingGivesNothingAndForgetsTheKeptName() {
         CommonDialog dialog;
         dialog.FileName = "/tmp/earlier.pnv";
-        ModalCloser cancel;
+        ModalDriver cancel;
         QCOMPARE(dialog.Show(CommonDialog::Form::Save, nullptr), std::nullopt);
         QCOMPARE(cancel.Titles.size(), 1);
         QVERIFY(dialog.FileName.isEmpty());

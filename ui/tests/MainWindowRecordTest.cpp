@@ -1,7 +1,7 @@
 #include "core/GameOptions.h"
 #include "ui/frmMain.h"
 
-#include "ModalCloser.h"
+#include "qttestkit/Windows.h"
 
 #include <QAction>
 #include <QFile>
@@ -11,7 +11,7 @@
 #include <deque>
 
 using namespace pentavo;
-using pentavo::testing::ModalCloser;
+using pentavo::test::ModalDriver;
 
 namespace {
 
@@ -75,7 +75,7 @@ private slots:
     void saveWritesTheMoveLogOfAFreshGame() {
         const QString path = folder_.filePath("fresh.pnv");
         dialog_.answers = {path};
-        ModalCloser messages;
+        ModalDriver messages;
         Action(*window_, "mnuFileSave")->trigger();
         QCOMPARE(Contents(path), Record({0x78}));
         QCOMPARE(dialog_.shown, QStringList{"Save|save||All Files (*.pnv)|*.pnv"});
@@ -127,7 +127,7 @@ private slots:
         dialog_.answers = {path, path, std::nullopt, std::nullopt};
         window_->mnuFileSave_Click();
         window_->mnuFileOpen_Click();
-        ModalCloser messages;
+        ModalDriver messages;
         window_->mnuFileSave_Click();
         window_->mnuFileOpen_Click();
         QCOMPARE(dialog_.shown, (QStringList{"Save|save||All Files (*.pnv)|*.pnv",
@@ -143,7 +143,7 @@ private slots:
         window_->Form_MouseUp(1, 0, 250, 650);
         const GameState before = window_->TheGame().State();
         dialog_.answers = {std::nullopt, std::nullopt};
-        ModalCloser messages;
+        ModalDriver messages;
         window_->mnuFileSave_Click();
         window_->mnuFileOpen_Click();
         QCOMPARE(messages.Titles, (QStringList{"Pentavo", "Pentavo"}));
@@ -161,7 +161,7 @@ private slots:
         const GameState before = window_->TheGame().State();
         options_.ComputerFirst = true;
         dialog_.answers = {path};
-        ModalCloser messages;
+        ModalDriver messages;
         window_->mnuFileOpen_Click();
         QCOMPARE(messages.Titles, QStringList{"Pentavo"});
         QVERIFY2(messages.Texts.value(0).contains(path), qPrintable(messages.Texts.value(0)));
@@ -175,7 +175,7 @@ private slots:
         Write(plain, "not a folder");
         const QString path = plain + "/game.pnv";
         dialog_.answers = {path};
-        ModalCloser messages;
+        ModalDriver messages;
         window_->mnuFileSave_Click();
         QCOMPARE(messages.Titles, QStringList{"Pentavo"});
         QVERIFY2(messages.Texts.value(0).contains(path), qPrintable(messages.Texts.value(0)));

@@ -3,7 +3,7 @@
 #include "ui/PrintService.h"
 #include "ui/frmMain.h"
 
-#include "ModalCloser.h"
+#include "qttestkit/Windows.h"
 
 #include <QAction>
 #include <QFile>
@@ -11,7 +11,7 @@
 #include <QTest>
 
 using namespace pentavo;
-using pentavo::testing::ModalCloser;
+using pentavo::test::ModalDriver;
 
 namespace {
 
@@ -56,7 +56,7 @@ private slots:
         frmMain window(options);
         QList<QImage> printed;
         window.SetPrintService(std::make_unique<FakePrinter>(true, printed));
-        ModalCloser messages;
+        ModalDriver messages;
         Action(window, "mnuFilePrint")->trigger();
         ToolButton(window, "Print")->trigger();
         QCOMPARE(printed.size(), 2);
@@ -70,7 +70,7 @@ private slots:
         frmMain window(options);
         QList<QImage> printed;
         window.SetPrintService(std::make_unique<FakePrinter>(false, printed));
-        ModalCloser messages;
+        ModalDriver messages;
         window.mnuFilePrint_Click();
         QCOMPARE(messages.Titles, QStringList{"Pentavo"});
         QCOMPARE(messages.Texts, QStringList{"The form can't be printed."});
@@ -80,7 +80,7 @@ private slots:
     void withoutAPrinterTheRealServiceFails() {
         GameOptions options;
         frmMain window(options);
-        ModalCloser messages;
+        ModalDriver messages;
         window.mnuFilePrint_Click();
         QCOMPARE(messages.Texts, QStringList{"The form can't be printed."});
     }
@@ -88,7 +88,7 @@ private slots:
     void pageSetupShowsThePrinterDialogAndACancelIsSilent() {
         GameOptions options;
         frmMain window(options);
-        ModalCloser dialogs;
+        ModalDriver dialogs;
         Action(window, "mnuFilePageSetup")->trigger();
         QCOMPARE(dialogs.Titles, QStringList{"Page Setup"});
     }
@@ -117,7 +117,7 @@ private slots:
         GameOptions options;
         frmMain window(options);
         window.SetHelpFile("/nonexistent/Pentavo.hlp");
-        ModalCloser messages;
+        ModalDriver messages;
         Action(window, "mnuHelpContents")->trigger();
         ToolButton(window, "Help")->trigger();
         const QString expected =
@@ -130,7 +130,7 @@ private slots:
         GameOptions options;
         frmMain window(options);
         QVERIFY2(QFile::exists(window.HelpFile()), qPrintable(window.HelpFile()));
-        ModalCloser messages;
+        ModalDriver messages;
         window.mnuHelpContents_Click();
         QVERIFY(messages.Titles.isEmpty());
         QVERIFY(window.findChild<HelpViewer*>()->isVisible());
@@ -142,7 +142,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QList<QWidget*> owners;
-        ModalCloser dialogs([&](QDialog& dialog) {
+        ModalDriver dialogs([&](QDialog& dialog) {
             owners.append(dialog.parentWidget());
             dialog.reject();
         });

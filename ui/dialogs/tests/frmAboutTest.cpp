@@ -1,6 +1,6 @@
 #include "ui/dialogs/frmAbout.h"
 #include "forms/LoadedForms.h"
-#include "ui/dialogs/tests/DialogTestSupport.h"
+#include "qttestkit/Windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,13 +14,8 @@ class frmAboutTest : public QObject {
 
     QWidget* owner = nullptr;
 
-    QPointer<QWidget> Open() {
-        auto* box = new frmAbout(owner);
-        if (!ShowActive(*box)) {
-            qFatal("the About box did not become active");
-        }
-        return box;
-    }
+    // The About box shown and active, or null when it did not become active.
+    QPointer<QWidget> Open() { return OpenActive(new frmAbout(owner)); }
 
 private slots:
     void init() {
@@ -65,6 +60,7 @@ private slots:
 
     void okIsDefaultAndCancelAndTheBoxIsFixed() {
         const QPointer<QWidget> box = Open();
+        QVERIFY2(box, "the About box did not become active");
         QCOMPARE(box->size(), QSize(399, 162));
         QCOMPARE(box->minimumSize(), box->maximumSize());
         QVERIFY(!(box->windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -76,6 +72,7 @@ private slots:
 
     void showsTheProgramImage() {
         const QPointer<QWidget> box = Open();
+        QVERIFY2(box, "the About box did not become active");
         const QImage picture = box->findChild<QWidget*>("picIcon")->grab().toImage();
         // Much of the picture is the board's yellow, so it was found and drawn.
         int yellow = 0;
@@ -102,6 +99,7 @@ private slots:
     void eachWayOfClosingUnloads() {
         QFETCH(QString, how);
         const QPointer<QWidget> box = Open();
+        QVERIFY2(box, "the About box did not become active");
         QCOMPARE(pentavo::LoadedForms(), QList<QWidget*>{box.data()});
         if (how == "enter") {
             Type(Qt::Key_Return);
@@ -119,11 +117,13 @@ private slots:
     void showModalWaitsCentredOnItsOwnerAndUnloads() {
         QString modalName;
         QPoint offCentre;
-        ModalActor actor([&](QWidget& modal) {
-            modalName = modal.objectName();
-            offCentre = modal.frameGeometry().center() - owner->frameGeometry().center();
-            Type(Qt::Key_Return);
-        });
+        ModalDriver actor(
+            [&](QDialog& modal) {
+                modalName = modal.objectName();
+                offCentre = modal.frameGeometry().center() - owner->frameGeometry().center();
+                Type(Qt::Key_Return);
+            },
+            1);
         frmAbout::ShowModal(owner);
         QVERIFY(actor.Acted());
         QCOMPARE(modalName, "frmAbout");
@@ -135,6 +135,7 @@ private slots:
 
     void screenshot() {
         const QPointer<QWidget> box = Open();
+        QVERIFY2(box, "the About box did not become active");
         const QPixmap shot = box->grab();
         QCOMPARE(shot.deviceIndependentSize().toSize(), QSize(399, 162));
         QVERIFY(shot.save(SCREENSHOT_DIR "/frmAbout.png"));

@@ -1,6 +1,6 @@
 #include "ui/dialogs/frmOptions.h"
 #include "forms/LoadedForms.h"
-#include "ui/dialogs/tests/DialogTestSupport.h"
+#include "qttestkit/Windows.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -32,20 +32,32 @@ QString DescribeControls(const QWidget& dialog) {
                      dialog.findChild<QCheckBox*>("Check2")->isChecked()});
 }
 
-QWidget& Control(const QWidget& dialog, const QString& name) {
-    auto* control = dialog.findChild<QWidget*>(name);
-    if (control == nullptr) {
-        qFatal("no control %s", qPrintable(name));
+// Clicks on the round or square mark at the control's left, where the person aims; false when
+// the dialog has no control of one of the names.
+[[nodiscard]] bool ClickEach(const QWidget& dialog, const QString& names) {
+    for (const QString& name : names.split(' ', Qt::SkipEmptyParts)) {
+        auto* control = dialog.findChild<QWidget*>(name);
+        if (control == nullptr)
+            return false;
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
     }
-    return *control;
+    return true;
 }
 
-// Clicks on the round or square mark at the control's left, where the person aims.
-void ClickEach(const QWidget& dialog, const QString& names) {
-    for (const QString& name : names.split(' ', Qt::SkipEmptyParts)) {
-        QWidget& control = Control(dialog, name);
-        QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(6, control.height() / 2));
-    }
+// Clicks the middle of the named button; false when there is none.
+[[nodiscard]] bool Press(const QWidget& dialog, const QString& name) {
+    auto* button = dialog.findChild<QWidget*>(name);
+    if (button != nullptr)
+        QTest::mouseClick(button, Qt::LeftButton);
+    return button != nullptr;
+}
+
+// Gives the named control the keyboard focus, as Tab would; false when there is none.
+[[nodiscard]] bool Focus(const QWidget& dialog, const QString& name) {
+    auto* control = dialog.findChild<QWidget*>(name);
+    if (control != nullptr)
+        control->setFocus(Qt::TabFocusReason);
+    return control != nullptr;
 }
 
 } // namespace
@@ -57,13 +69,10 @@ class frmOptionsTest : public QObject {
 
     QWidget* owner = nullptr;
 
-    // Loads the dialog and shows it as the person would see it, not modally so the test goes on.
+    // Loads the dialog and shows it as the person would see it, not modally so the test goes on;
+    // null when it did not become active.
     QPointer<QWidget> Open(GameOptions& options) {
-        auto* dialog = new frmOptions(options, owner);
-        if (!ShowActive(*dialog)) {
-            qFatal("the Options dialog did not become active");
-        }
-        return dialog;
+        return OpenActive(new frmOptions(options, owner));
     }
 
 private slots:
@@ -102,14 +111,17 @@ private slots:
         QFETCH(GameOptions, expected);
         const GameOptions before = options;
         const QPointer<QWidget> dialog = Open(options);
-        ClickEach(*dialog, clicks);
+        QVERIFY2(dialog, "the Options dialog did not become active");
+        QVERIFY(ClickEach(*dialog, clicks));
         QCOMPARE(DescribeControls(*dialog), Describe(expected));
         QCOMPARE(Describe(options), Describe(before));
-        QTest::mouseClick(&Control(*dialog, "cmdOK"), Qt::LeftButton);
+        QVERIFY(Press(*dialog, "cmdOK"));
         QVERIFY(WaitUntilDeleted(dialog));
         QCOMPARE(Describe(options), Describe(expected));
 
         const QPointer<QWidget> reopened = Open(options);
+
+        QVERIFY2(reopened, "the Options dialog did not become active");
         QCOMPARE(DescribeControls(*reopened), Describe(expected));
         reopened->close();
         QVERIFY(WaitUntilDeleted(reopened));
@@ -127,15 +139,16 @@ private slots:
         QFETCH(QString, how);
         GameOptions options{true, true, false};
         const QPointer<QWidget> dialog = Open(options);
+        QVERIFY2(dialog, "the Options dialog did not become active");
         QCOMPARE(pentavo::LoadedForms(), QList<QWidget*>{dialog.data()});
-        ClickEach(*dialog, "Option2 Check1 Check2");
+        QVERIFY(ClickEach(*dialog, "Option2 Check1 Check2"));
         QCOMPARE(DescribeControls(*dialog), Describe({false, false, true}));
         if (how == "click") {
-            QTest::mouseClick(&Control(*dialog, "cmdCancel"), Qt::LeftButton);
+            QVERIFY(Press(*dialog, "cmdCancel"));
         } else if (how == "esc") {
             Type(Qt::Key_Escape);
         } else if (how == "enter") {
-            Control(*dialog, "cmdCancel").setFocus(Qt::TabFocusReason);
+            QVERIFY(Focus(*dialog, "cmdCancel"));
             Type(Qt::Key_Return);
         } else {
             dialog->close();
@@ -144,6 +157,8 @@ private slots:
         QCOMPARE(Describe(options), Describe({true, true, false}));
 
         const QPointer<QWidget> reopened = Open(options);
+
+        QVERIFY2(reopened, "the Options dialog did not become active");
         QCOMPARE(DescribeControls(*reopened), Describe({true, true, false}));
         reopened->close();
         QVERIFY(WaitUntilDeleted(reopened));
@@ -152,14 +167,15 @@ private slots:
     void spaceActsOnTheFocusedControlOnly() {
         GameOptions options{true, true, false};
         const QPointer<QWidget> dialog = Open(options);
-        Control(*dialog, "Check2").setFocus(Qt::TabFocusReason);
+        QVERIFY2(dialog, "the Options dialog did not become active");
+        QVERIFY(Focus(*dialog, "Check2"));
         Type(Qt::Key_Space);
         QVERIFY(dialog->isVisible());
         QCOMPARE(DescribeControls(*dialog), Describe({true, true, true}));
         Type(Qt::Key_Space);
         QCOMPARE(DescribeControls(*dialog), Describe({true, true, false}));
 
-        Control(*dialog, "Option2").setFocus(Qt::TabFocusReason);
+        QVERIFY(Focus(*dialog, "Option2"));
         Type(Qt::Key_Space);
         QVERIFY(dialog->isVisible());
         QCOMPARE(DescribeControls(*dialog), Describe({false, true, false}));
@@ -171,9 +187,10 @@ private slots:
     void enterPressesOnlyAFocusedButton() {
         GameOptions options{true, true, false};
         const QPointer<QWidget> dialog = Open(options);
-        ClickEach(*dialog, "Check2");
+        QVERIFY2(dialog, "the Options dialog did not become active");
+        QVERIFY(ClickEach(*dialog, "Check2"));
         for (const char* name : {"Check1", "Check2", "Option1"}) {
-            Control(*dialog, name).setFocus(Qt::TabFocusReason);
+            QVERIFY(Focus(*dialog, name));
             Type(Qt::Key_Return);
             Type(Qt::Key_Enter);
             QVERIFY2(dialog->isVisible(), name);
@@ -181,7 +198,7 @@ private slots:
         QCOMPARE(DescribeControls(*dialog), Describe({true, true, true}));
         QCOMPARE(Describe(options), Describe({true, true, false}));
 
-        Control(*dialog, "cmdOK").setFocus(Qt::TabFocusReason);
+        QVERIFY(Focus(*dialog, "cmdOK"));
         Type(Qt::Key_Return);
         QVERIFY(WaitUntilDeleted(dialog));
         QCOMPARE(Describe(options), Describe({true, true, true}));
@@ -202,6 +219,7 @@ private slots:
         QFETCH(QStringList, order);
         GameOptions options{computerFirst, true, false};
         const QPointer<QWidget> dialog = Open(options);
+        QVERIFY2(dialog, "the Options dialog did not become active");
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (qsizetype i = 1; i < order.size(); ++i) {
             Type(Qt::Key_Tab);
@@ -215,6 +233,7 @@ private slots:
     void arrowsMoveWithinTheOptionGroup() {
         GameOptions options{true, true, false};
         const QPointer<QWidget> dialog = Open(options);
+        QVERIFY2(dialog, "the Options dialog did not become active");
         Type(Qt::Key_Tab);
         Type(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), "Option1");
@@ -267,6 +286,7 @@ private slots:
     void isAFixedDialogWithNoDefaultButton() {
         GameOptions options{true, true, false};
         const QPointer<QWidget> dialog = Open(options);
+        QVERIFY2(dialog, "the Options dialog did not become active");
         QCOMPARE(dialog->size(), QSize(226, 222));
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QVERIFY(!(dialog->windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -284,13 +304,19 @@ private slots:
         GameOptions options{true, true, false};
         QString modalName;
         QPoint offCentre;
-        ModalActor actor([&](QWidget& modal) {
-            modalName = modal.objectName();
-            offCentre = modal.frameGeometry().center() - owner->frameGeometry().center();
-            ClickEach(modal, "Option2 cmdOK");
-        });
+        bool clicked = false;
+        ModalDriver actor(
+            [&](QDialog& modal) {
+                modalName = modal.objectName();
+                offCentre = modal.frameGeometry().center() - owner->frameGeometry().center();
+                clicked = ClickEach(modal, "Option2 cmdOK");
+                if (!clicked)
+                    modal.reject();
+            },
+            1);
         frmOptions::ShowModal(options, owner);
         QVERIFY(actor.Acted());
+        QVERIFY(clicked);
         QCOMPARE(modalName, "frmOptions");
         QVERIFY2(offCentre.manhattanLength() <= 2,
                  qPrintable(QString("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
@@ -302,12 +328,16 @@ private slots:
     // The main window unloads every other loaded window when it closes, a shown dialog included.
     void unloadingTheShownDialogEndsItWithoutStoring() {
         GameOptions options{true, true, false};
-        ModalActor actor([](QWidget& modal) {
-            ClickEach(modal, "Option2 Check1");
-            pentavo::UnloadForm(&modal);
-        });
+        bool clicked = false;
+        ModalDriver actor(
+            [&clicked](QDialog& modal) {
+                clicked = ClickEach(modal, "Option2 Check1");
+                pentavo::UnloadForm(&modal);
+            },
+            1);
         frmOptions::ShowModal(options, owner);
         QVERIFY(actor.Acted());
+        QVERIFY(clicked);
         QCOMPARE(Describe(options), Describe({true, true, false}));
         QVERIFY(owner->findChildren<frmOptions*>().isEmpty());
         QVERIFY(pentavo::LoadedForms().isEmpty());
@@ -316,6 +346,7 @@ private slots:
     void screenshot() {
         GameOptions options{true, true, false};
         const QPointer<QWidget> dialog = Open(options);
+        QVERIFY2(dialog, "the Options dialog did not become active");
         const QPixmap shot = dialog->grab();
         QCOMPARE(shot.deviceIndependentSize().toSize(), QSize(226, 222));
         QVERIFY(shot.save(SCREENSHOT_DIR "/frmOptions.png"));

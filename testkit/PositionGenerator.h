@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ai/ChooseMove.h"
 #include "core/Board.h"
 
 #include <cstdint>
@@ -26,15 +25,16 @@ public:
     }
 
     // A game of moves moves in which one side plays at random and the other takes the computer's
-    // reply, so that lines and threats build up as they do in play.
-    Board Played(int moves, bool computerFirst) {
+    // reply, so that lines and threats build up as they do in play. `choose` is the move choice,
+    // called as ChooseMove is: (board, computerFirst, col, row).
+    template <class Choose> Board Played(int moves, bool computerFirst, Choose choose) {
         Board board{};
         for (int i = 0; i < moves; ++i) {
             const bool computerToMove = (i % 2 == 0) == computerFirst;
             if (computerToMove) {
                 std::int16_t col = 0;
                 std::int16_t row = 0;
-                ChooseMove(board, computerFirst, col, row);
+                choose(board, computerFirst, col, row);
                 board(col, row) = MarkOfMove(i);
             } else {
                 PlaceAtRandom(board, MarkOfMove(i));

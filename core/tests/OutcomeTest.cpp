@@ -1,0 +1,30 @@
+#include "core/Outcome.h"
+
+#include <gtest/gtest.h>
+
+namespace pentavo {
+namespace {
+
+// Success is its own flag: a failure whose reason came out empty must not pass for done.
+TEST(Outcome, FailureIsKeptApartFromItsMessage) {
+    const struct {
+        const char* what;
+        Outcome outcome;
+        bool ok;
+        const char* message;
+    } cases[] = {
+        {"done", Outcome::Done(), true, ""},
+        {"failed", Outcome::Failed("Cannot save \"a.pnv\": No space left on device."), false,
+         "Cannot save \"a.pnv\": No space left on device."},
+        {"failed without a reason", Outcome::Failed(""), false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.outcome.Ok(), c.ok);
+        EXPECT_EQ(static_cast<bool>(c.outcome), c.ok);
+        EXPECT_EQ(c.outcome.Message(), c.message);
+    }
+}
+
+} // namespace
+} // namespace pentavo
