@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build qt6-base-dev fonts-dejavu-core libgtest-dev libbenchmark-dev
-    xvfb xauth xdotool x11-apps imagemagick
+    xvfb xauth xdotool x11-apps imagemagick valgrind gnuplot-nox
     cups printer-driver-cups-pdf poppler-utils
 )
 
