@@ -16,17 +16,17 @@ namespace pentavo::bench {
 
 inline constexpr int Repetitions = 7;
 
-// Console output as usual, and the median of each benchmark kept by name, in nanoseconds: CPU
-// time, which other programs on a shared machine disturb less than wall time, or the time the
-// benchmark measured itself.
+// Console output as usual, and the median of each benchmark kept by name, in its time unit: CPU
+// time, which other programs on a shared machine disturb less than wall time, unless the
+// benchmark asks for wall time or measures its own.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians_[run.run_name.function_name] = run.run_name.time_type == "manual_time"
-                                                           ? run.GetAdjustedRealTime()
-                                                           : run.GetAdjustedCPUTime();
+                medians_[run.run_name.function_name] = run.run_name.time_type.empty()
+                                                           ? run.GetAdjustedCPUTime()
+                                                           : run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
 
