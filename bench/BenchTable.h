@@ -63,7 +63,9 @@ inline void RunAll(int argc, char** argv, MedianReporter& reporter) {
     std::vector<char*> args(argv, argv + argc);
     std::string repetitions = "--benchmark_repetitions=" + std::to_string(Repetitions);
     std::string aggregatesOnly = "--benchmark_report_aggregates_only=true";
-    args.insert(args.begin() + 1, {repetitions.data(), aggregatesOnly.data()});
+    // Colour codes would run into the first row printed after the benchmarks.
+    std::string plain = "--benchmark_color=false";
+    args.insert(args.begin() + 1, {repetitions.data(), aggregatesOnly.data(), plain.data()});
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
     benchmark::RunSpecifiedBenchmarks(&reporter);
