@@ -21,6 +21,9 @@ inline constexpr int Repetitions = 7;
 // benchmark asks for wall time or measures its own.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
+    // Without colour codes, which would run into the first row printed after the benchmarks.
+    MedianReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
@@ -63,9 +66,7 @@ inline void RunAll(int argc, char** argv, MedianReporter& reporter) {
     std::vector<char*> args(argv, argv + argc);
     std::string repetitions = "--benchmark_repetitions=" + std::to_string(Repetitions);
     std::string aggregatesOnly = "--benchmark_report_aggregates_only=true";
-    // Colour codes would run into the first row printed after the benchmarks.
-    std::string plain = "--benchmark_color=false";
-    args.insert(args.begin() + 1, {repetitions.data(), aggregatesOnly.data(), plain.data()});
+    args.insert(args.begin() + 1, {repetitions.data(), aggregatesOnly.data()});
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
     benchmark::RunSpecifiedBenchmarks(&reporter);
