@@ -31,6 +31,8 @@ appstreamcli           appstream
 update-mime-database   shared-mime-info
 dpkg-deb               dpkg
 dpkg-shlibdeps         dpkg-dev
+valgrind               valgrind
+gnuplot                gnuplot-nox
 '
 libraries='
 qt6-base-dev           Qt 6 Widgets, PrintSupport and Test

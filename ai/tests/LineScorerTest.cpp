@@ -1,5 +1,7 @@
-#include "ai/LineScorer.h"
-#include "ai/WorkGrid.h"
+#include "ai/tests/LineScorer.h"
+#include "ai/LineTables.h"
+#include "ai/tests/ReferenceMoveChoice.h"
+#include "ai/tests/WorkGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +34,10 @@ class DirScoreTable : public testing::TestWithParam<LineCase> {};
 
 TEST_P(DirScoreTable, GreatestWindowValue) {
     LineScorer scorer;
-    EXPECT_EQ(scorer.DirScore(ParseLine(GetParam().line)), GetParam().dirScore) << GetParam().line;
+    const LineCellValues cells = ParseLine(GetParam().line);
+    EXPECT_EQ(scorer.DirScore(cells), GetParam().dirScore) << GetParam().line;
+    EXPECT_EQ(DirScore(PackLineCells(cells)), static_cast<std::uint32_t>(GetParam().dirScore))
+        << GetParam().line;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,6 @@
-#include "ai/LineScorer.h"
+#include "ai/tests/LineScorer.h"
 
-#include "ai/WorkGrid.h"
+#include "ai/tests/WorkGrid.h"
 
 #include <algorithm>
 

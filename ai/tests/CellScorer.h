@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ai/LineScorer.h"
-#include "ai/WorkGrid.h"
+#include "ai/tests/LineScorer.h"
+#include "ai/tests/WorkGrid.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ai/WorkGrid.h"
+#include "ai/tests/WorkGrid.h"
 
 namespace pentavo {
 

@@ -1,4 +1,4 @@
-#include "ai/CellScorer.h"
+#include "ai/tests/CellScorer.h"
 
 #include <algorithm>
 #include <functional>
