@@ -17,6 +17,8 @@ g++                    g++
 Xvfb                   xvfb
 xdotool                xdotool
 xwininfo               x11-utils
+xprop                  x11-utils
+openbox                openbox
 import                 imagemagick
 convert                imagemagick
 cupsd                  cups
