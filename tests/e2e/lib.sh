@@ -76,7 +76,8 @@ e2e_init() {
     e2e_scratch=$(mktemp -d "${TMPDIR:-/tmp}/pentavo-e2e-$name.XXXXXX")
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
-    SHOTS="$BUILD_DIR/e2e-shots/$name"
+    # Runs under a window manager keep their own pictures: both variants may run at once.
+    SHOTS="$BUILD_DIR/e2e-shots/$name${E2E_WM:+-$E2E_WM}"
     rm -rf "$SHOTS"
     mkdir -p "$SHOTS"
     mkdir -m 0700 "$e2e_scratch/runtime"
