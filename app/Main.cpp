@@ -5,16 +5,12 @@
 #include "forms/LoadedForms.h"
 #include "ui/frmMain.h"
 
-#include <QCoreApplication>
-
 namespace pentavo {
 
 void Main() {
     auto* splash = new frmSplash();
-    splash->show();
     // Nothing else is handled until Main returns, so the splash is drawn now.
-    splash->repaint();
-    QCoreApplication::processEvents();
+    splash->ShowPainted();
 
     MainForm = new frmMain(Options);
     MainForm->Load();

@@ -7,10 +7,13 @@
 #include "resources/pictures/Pictures.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace pentavo {
 
@@ -101,6 +104,17 @@ void frmSplash::Form_Load() {
     for (QLabel* label : {lblProductName, lblPlatform, lblVersion, lblCopyright, lblCompany}) {
         FitToText(*label);
     }
+}
+
+void frmSplash::ShowPainted(int limitMs) {
+    show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() != nullptr && windowHandle()->isExposed()) &&
+           waited.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    repaint();
+    QCoreApplication::processEvents();
 }
 
 // Only the program unloads the splash; a close request from the windowing system is refused.

@@ -16,6 +16,11 @@ class frmSplash : public QWidget {
 public:
     explicit frmSplash(VersionNumbers version = ProgramVersion);
 
+    // Shows the window and paints it before returning, for work that handles no events. A window
+    // manager maps a window in its own time, and one painted before that shows nothing until the
+    // event loop runs: so this waits, at most `limitMs`, until the window is exposed.
+    void ShowPainted(int limitMs = 500);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -18,6 +18,8 @@ clang-format           clang-format
 Xvfb                   xvfb
 xdotool                xdotool
 xwininfo               x11-utils
+xprop                  x11-utils
+openbox                openbox
 import                 imagemagick
 convert                imagemagick
 cupsd                  cups

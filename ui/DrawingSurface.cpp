@@ -135,11 +135,28 @@ void DrawingSurface::Circle(double x, double y, double radius) {
     update();
 }
 
+void DrawingSurface::SetHighlight(const std::optional<QRectF>& twips) {
+    if (twips == highlight_)
+        return;
+    highlight_ = twips;
+    update();
+}
+
 void DrawingSurface::paintEvent(QPaintEvent* event) {
     FitImage();
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawImage(0, 0, image_);
+    if (highlight_) {
+        const QRectF pixels(ToPixels(highlight_->left(), highlight_->top()),
+                            ToPixels(highlight_->right(), highlight_->bottom()));
+        QPen pen(palette().color(QPalette::Highlight), 2);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        // Inside the grid lines, clear of the marks' colours.
+        painter.drawRect(pixels.adjusted(3, 3, -3, -3));
+    }
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* event) {

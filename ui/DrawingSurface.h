@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QPainter;
 
@@ -50,6 +51,11 @@ public:
     // The kept image, as a repaint shows it.
     const QImage& Image() const { return image_; }
 
+    // A frame around a rectangle given in twips, painted over the kept image and never into it,
+    // so that taking it away leaves exactly what was drawn; nothing for none.
+    void SetHighlight(const std::optional<QRectF>& twips);
+    const std::optional<QRectF>& Highlight() const { return highlight_; }
+
 signals:
     // A mouse button released over the area: button mask (left 1, right 2, middle 4), shift mask
     // (Shift 1, Ctrl 2, Alt 4) and the position in twips.
@@ -70,6 +76,7 @@ private:
     QSize designSize_;
     QImage image_;
     DrawSettings settings_;
+    std::optional<QRectF> highlight_;
 };
 
 } // namespace pentavo

@@ -1,7 +1,17 @@
 #include "ui/HelpViewer.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pentavo {
 
@@ -13,33 +23,97 @@ Outcome Failure(const char* action, const QString& path, const QFile& file) {
                                .toStdString());
 }
 
+// Room between the window's frame and the text.
+constexpr int TextMargin = 12;
+// Between the main window and the help window.
+constexpr int Gap = 8;
+
 } // namespace
 
-HelpViewer::HelpViewer(QWidget* owner) : QTextBrowser(owner) {
+HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner) {
     setObjectName("HelpViewer");
     setWindowFlag(Qt::Window);
     setWindowTitle("Pentavo Help");
-    setOpenExternalLinks(true);
     resize(560, 480);
-    // Beside the main window rather than over the board.
-    if (owner != nullptr)
-        move(owner->frameGeometry().topRight() + QPoint(8, 0));
+
+    text_ = new QTextBrowser(this);
+    text_->setObjectName("HelpText");
+    text_->setAccessibleName("Help text");
+    text_->setOpenExternalLinks(true);
+    text_->document()->setDocumentMargin(TextMargin);
+
+    auto* bar = new QToolBar(this);
+    bar->setObjectName("HelpToolBar");
+    bar->setAccessibleName("Help toolbar");
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->setIconSize(QSize(16, 16));
+    back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "Back");
+    back_->setShortcut(QKeySequence::Back);
+    back_->setEnabled(false);
+    home_ = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "Home");
+    home_->setShortcut(Qt::ALT | Qt::Key_Home);
+
+    connect(back_, &QAction::triggered, text_, &QTextBrowser::backward);
+    connect(home_, &QAction::triggered, text_, &QTextBrowser::home);
+    connect(text_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
+    // A newly loaded page is a new document, which starts with the default margin.
+    connect(text_, &QTextBrowser::sourceChanged, this,
+            [this] { text_->document()->setDocumentMargin(TextMargin); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(text_);
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 Outcome HelpViewer::ShowContents(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Failure("open", path, file);
-    const QByteArray contents = file.readAll();
+    file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Failure("read", path, file);
-    // Pictures and links in the file are found beside it.
-    setSearchPaths({QFileInfo(path).absolutePath()});
-    setHtml(QString::fromUtf8(contents));
+    // Pictures and links in the file are found beside it. The file's name does not say HTML, so
+    // the kind is given.
+    text_->setSearchPaths({QFileInfo(path).absolutePath()});
+    text_->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()),
+                     QTextDocument::HtmlResource);
+    if (!isVisible())
+        PlaceBesideOwner();
     show();
     raise();
     activateWindow();
     return Outcome::Done();
+}
+
+QRect HelpViewer::PlaceBeside(const QRect& owner, const QSize& size, const QRect& area) {
+    QRect placed(QPoint(owner.right() + 1 + Gap, owner.top()), size);
+    if (placed.right() > area.right())
+        placed.moveRight(owner.left() - 1 - Gap);
+    if (placed.left() < area.left())
+        placed.moveLeft(area.right() - size.width() + 1);
+    placed.moveLeft(std::max(placed.left(), area.left()));
+    if (placed.bottom() > area.bottom())
+        placed.moveBottom(area.bottom());
+    placed.moveTop(std::max(placed.top(), area.top()));
+    return placed;
+}
+
+void HelpViewer::PlaceBesideOwner() {
+    const QWidget* owner = parentWidget();
+    const QScreen* display = owner != nullptr ? owner->screen() : screen();
+    if (owner == nullptr || display == nullptr)
+        return;
+    const QRect area = display->availableGeometry();
+    // Until it is shown, this window's frame is not known: the owner's is the best guess.
+    const QSize frame = owner->frameGeometry().size() - owner->size();
+    resize(size().boundedTo(area.size() - frame));
+    move(PlaceBeside(owner->frameGeometry(), size() + frame, area).topLeft());
 }
 
 } // namespace pentavo

@@ -2,12 +2,17 @@
 
 #include "core/Outcome.h"
 
-#include <QTextBrowser>
+#include <QRect>
+#include <QWidget>
+
+class QAction;
+class QTextBrowser;
 
 namespace pentavo {
 
-// The program's help window: the help file (HTML) in a window of its own beside the main window.
-class HelpViewer : public QTextBrowser {
+// The program's help window: the help file (HTML) in a window of its own beside the main window,
+// with Back and Home; Esc or Ctrl+W closes it.
+class HelpViewer : public QWidget {
     Q_OBJECT
 
 public:
@@ -16,6 +21,22 @@ public:
     // Shows the file's contents and brings the window forward; fails, showing nothing, when the
     // file cannot be read.
     Outcome ShowContents(const QString& path);
+
+    QTextBrowser& Text() const { return *text_; }
+    QAction& BackAction() const { return *back_; }
+    QAction& HomeAction() const { return *home_; }
+
+    // Where a window of outer size `size` goes beside `owner` (both outer rectangles): to its
+    // right, else to its left, else as near as the available area `area` allows; always wholly
+    // on that area, as far as the area is large enough.
+    static QRect PlaceBeside(const QRect& owner, const QSize& size, const QRect& area);
+
+private:
+    void PlaceBesideOwner();
+
+    QTextBrowser* text_;
+    QAction* back_;
+    QAction* home_;
 };
 
 } // namespace pentavo

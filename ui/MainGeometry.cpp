@@ -40,27 +40,70 @@ int ReadPixels(const QString& key, double defaultTwips, bool mustBePositive) {
     return pixels;
 }
 
-bool OnSomeScreen(const QRect& outer) {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    // Without any screen there is nothing to judge by.
-    if (screens.isEmpty())
-        return true;
-    for (const QScreen* screen : screens)
-        if (screen->geometry().intersects(outer))
-            return true;
-    return false;
+// The strip along the top of a window where a window manager draws its title bar.
+constexpr int TitleBarPixels = 30;
+
+// The area that the title bar of `outer` lies on most, if any.
+std::optional<QRect> AreaUnderTitleBar(const QRect& outer, const QList<QRect>& areas) {
+    const QRect titleBar(outer.topLeft(), QSize(outer.width(), TitleBarPixels));
+    std::optional<QRect> best;
+    qint64 bestOverlap = 0;
+    for (const QRect& area : areas) {
+        const QRect overlap = area.intersected(titleBar);
+        const qint64 size = qint64(overlap.width()) * overlap.height();
+        if (!overlap.isEmpty() && size > bestOverlap) {
+            best = area;
+            bestOverlap = size;
+        }
+    }
+    return best;
+}
+
+QRect AreaAt(const QPoint& point, const QList<QRect>& areas) {
+    for (const QRect& area : areas)
+        if (area.contains(point))
+            return area;
+    return areas.constFirst();
 }
 
 } // namespace
 
-QRect ReadMainGeometry(const QSize& defaultOuterSize) {
-    QRect outer(ReadPixels("MainLeft", DefaultPosition, false),
-                ReadPixels("MainTop", DefaultPosition, false),
-                ReadPixels("MainWidth", PixelsToTwips(defaultOuterSize.width()), true),
-                ReadPixels("MainHeight", PixelsToTwips(defaultOuterSize.height()), true));
-    if (!OnSomeScreen(outer))
-        outer.moveTopLeft(QPoint(TwipsToPixels(DefaultPosition), TwipsToPixels(DefaultPosition)));
+QPoint DefaultMainPosition() {
+    return {TwipsToPixels(DefaultPosition), TwipsToPixels(DefaultPosition)};
+}
+
+QRect FitToScreens(QRect outer, const QList<QRect>& areas, const QSize& minimumSize,
+                   const QPoint& fallback) {
+    if (areas.isEmpty())
+        return outer;
+    std::optional<QRect> area = AreaUnderTitleBar(outer, areas);
+    if (!area) {
+        outer.moveTopLeft(fallback);
+        area = AreaAt(fallback, areas);
+    }
+    const QSize size =
+        outer.size().boundedTo(area->size()).expandedTo(minimumSize.boundedTo(area->size()));
+    outer.setSize(size);
+    if (outer.right() > area->right())
+        outer.moveRight(area->right());
+    if (outer.bottom() > area->bottom())
+        outer.moveBottom(area->bottom());
     return outer;
+}
+
+QList<QRect> AvailableScreenAreas() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas;
+}
+
+QRect ReadMainGeometry(const QSize& defaultOuterSize, const QSize& minimumOuterSize) {
+    const QRect stored(ReadPixels("MainLeft", DefaultPosition, false),
+                       ReadPixels("MainTop", DefaultPosition, false),
+                       ReadPixels("MainWidth", PixelsToTwips(defaultOuterSize.width()), true),
+                       ReadPixels("MainHeight", PixelsToTwips(defaultOuterSize.height()), true));
+    return FitToScreens(stored, AvailableScreenAreas(), minimumOuterSize, DefaultMainPosition());
 }
 
 void WriteMainGeometry(const QRect& outer) {

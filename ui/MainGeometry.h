@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -9,12 +11,30 @@ namespace pentavo {
 // "Settings", keys "MainLeft", "MainTop", "MainWidth", "MainHeight", each a number of twips
 // written as text in the C locale, so a file reads the same whatever the user's language.
 
-// The stored geometry in logical pixels. A key that is absent or holds no usable number takes its
-// default: 1000 twips for left and top, `defaultOuterSize` for the size. A geometry that would lie
-// wholly off every screen keeps its size and takes the default position.
-QRect ReadMainGeometry(const QSize& defaultOuterSize);
+// The stored geometry in logical pixels, fitted to the screens (FitToScreens). A key that is
+// absent or holds no usable number takes its default: 1000 twips for left and top,
+// `defaultOuterSize` for the size.
+QRect ReadMainGeometry(const QSize& defaultOuterSize, const QSize& minimumOuterSize = QSize());
 
 // Stores an outer geometry given in logical pixels: left, top, width, height, in this order.
 void WriteMainGeometry(const QRect& outer);
+
+// The default position, 1000 twips from the top-left corner, in logical pixels.
+QPoint DefaultMainPosition();
+
+// Fits an outer geometry to the available areas of the screens (`areas`, the work areas without
+// panels and docks), so that a stored value can never make a window that cannot be seen, reached
+// or drawn:
+// - a window whose title bar lies on no area moves to `fallback`;
+// - a size larger than the area it lies on shrinks to that area, and one smaller than
+//   `minimumSize` grows to it (but never beyond the area);
+// - a window that then runs past the area's right or bottom edge moves back onto it. Left and top
+//   edges a little off the area (a maximised window's frame) stay as they are.
+// Without any area there is nothing to judge by, and the geometry is kept.
+QRect FitToScreens(QRect outer, const QList<QRect>& areas, const QSize& minimumSize,
+                   const QPoint& fallback);
+
+// The available areas of the screens as the application sees them now.
+QList<QRect> AvailableScreenAreas();
 
 } // namespace pentavo

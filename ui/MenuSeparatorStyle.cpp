@@ -27,6 +27,13 @@ void MenuSeparatorStyle::drawControl(ControlElement element, const QStyleOption*
     QProxyStyle::drawControl(element, plain ? &*plain : option, painter, widget);
 }
 
+void MenuSeparatorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                       QPainter* painter, const QWidget* widget) const {
+    if (element == PE_IndicatorToolBarSeparator)
+        return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
 QSize MenuSeparatorStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                            const QSize& size, const QWidget* widget) const {
     const auto plain = type == CT_MenuItem ? WithoutCaption(option) : std::nullopt;

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace pentavo {
 
 namespace {
@@ -46,6 +48,10 @@ void StatusBar::ShowClock() {
     const QLocale locale = QLocale::system();
     date_->setText(locale.toString(now.date(), QLocale::ShortFormat));
     time_->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    // As wide as their contents: a narrow window must not cut the date or the time short.
+    for (QLabel* panel : {date_, time_})
+        panel->setMinimumWidth(
+            std::max(TwipsToPixels(PanelMinimumTwips), panel->sizeHint().width()));
 }
 
 } // namespace pentavo

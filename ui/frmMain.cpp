@@ -1,5 +1,6 @@
 #include "ui/frmMain.h"
 
+#include "core/BoardGeometry.h"
 #include "core/Version.h"
 #include "forms/ApplyResourceCaptions.h"
 #include "forms/LoadedForms.h"
@@ -11,17 +12,27 @@
 #include "ui/MainGeometry.h"
 #include "ui/MessageBox.h"
 #include "ui/PrintService.h"
+#include "ui/StatusBar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+
+#include <algorithm>
 
 namespace pentavo {
 
 namespace {
 
 const QSize ClientSize(TwipsToPixels(7125), TwipsToPixels(7560));
+// The smallest client area that still shows the whole board with the status bar below it: the
+// board and a margin as wide as the one on its left, the status bar's height under the board.
+const QSize SmallestClientSize(TwipsToPixels(CellLeft(BoardSize) + BoardLeft),
+                               TwipsToPixels(CellTop(BoardSize) + 330));
 
 QSize FrameExtra(const QWidget& window) {
     return window.frameGeometry().size() - window.size();
@@ -43,6 +54,13 @@ frmMain::frmMain(GameOptions& options, QWidget* parent)
     CreateToolBar();
     CreateMenus();
     surface_->installEventFilter(this);
+    // The board takes the keys (frmMainKeyboard.cpp).
+    surface_->setFocusPolicy(Qt::StrongFocus);
+    surface_->setFocus();
+    surface_->setAccessibleName("Board");
+    surface_->setAccessibleDescription(
+        "15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or "
+        "Space plays its cell.");
     resize(DefaultOuterSize());
 
     Form_Initialize();
@@ -63,7 +81,9 @@ void frmMain::Form_Load() {
     loaded_ = true;
     RegisterLoadedForm(this);
     ApplyResourceCaptions(*this);
-    SetOuterGeometry(ReadMainGeometry(DefaultOuterSize()));
+    NameControlsForAccessibility();
+    ApplyMinimumSize();
+    SetOuterGeometry(ReadMainGeometry(DefaultOuterSize(), MinimumOuterSize()));
     helpFile_ = QCoreApplication::applicationDirPath() + "/Pentavo.hlp";
     options_.ComputerFirst = true;
     options_.UndoMoves = true;
@@ -92,10 +112,43 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 QSize frmMain::DefaultOuterSize() const {
+    return ClientSize + QSize(0, MenuBarHeight(ClientSize.width())) + FrameExtra(*this);
+}
+
+// Screen readers read a control's name; the toolbar's buttons show only a picture, so they take
+// the words of their tooltips.
+void frmMain::NameControlsForAccessibility() {
+    menuBar()->setAccessibleName("Menu bar");
+    // An open menu is announced by its own name, which is not its title.
+    for (QAction* item : menuBar()->actions())
+        if (QMenu* menu = item->menu())
+            menu->setAccessibleName(menu->title().remove('&'));
+    tbToolBar->setAccessibleName("Toolbar");
+    sbStatusBar->setAccessibleName("Status bar");
+    for (QAction* action : tbToolBar->actions()) {
+        QWidget* button = tbToolBar->widgetForAction(action);
+        if (button != nullptr && !action->isSeparator())
+            button->setAccessibleName(QString(action->toolTip()).remove('&'));
+    }
+}
+
+int frmMain::MenuBarHeight(int width) const {
     const QMenuBar* menus = menuBar();
-    const int menuHeight = menus->hasHeightForWidth() ? menus->heightForWidth(ClientSize.width())
-                                                      : menus->sizeHint().height();
-    return ClientSize + QSize(0, menuHeight) + FrameExtra(*this);
+    return menus->hasHeightForWidth() ? menus->heightForWidth(width) : menus->sizeHint().height();
+}
+
+QSize frmMain::MinimumOuterSize() const {
+    const int width = std::max(SmallestClientSize.width(), sbStatusBar->minimumSizeHint().width());
+    return QSize(width, SmallestClientSize.height() + MenuBarHeight(width)) + FrameExtra(*this);
+}
+
+// Below this size the board's last rows or the status bar's panels would be cut off; a screen
+// smaller than that wins, so that the whole window can still be reached.
+void frmMain::ApplyMinimumSize() {
+    QSize minimum = MinimumOuterSize();
+    if (const QScreen* display = screen())
+        minimum = minimum.boundedTo(display->availableGeometry().size());
+    setMinimumSize(minimum - FrameExtra(*this));
 }
 
 void frmMain::SetOuterGeometry(const QRect& outer) {
@@ -120,7 +173,8 @@ void frmMain::FitOuterSizeToFrame() {
     if (frame.isNull())
         return;
     sizeAwaitsFrame_ = false;
-    resize(ReadMainGeometry(DefaultOuterSize()).size() - frame);
+    ApplyMinimumSize();
+    resize(ReadMainGeometry(DefaultOuterSize(), MinimumOuterSize()).size() - frame);
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -136,11 +190,13 @@ void frmMain::moveEvent(QMoveEvent* event) {
 void frmMain::DrawCell(std::int16_t col, std::int16_t row) {
     Load();
     pentavo::DrawCell(*surface_, col, row);
+    RefreshBoardCursorLater();
 }
 
 void frmMain::DrawMark(std::int16_t col, std::int16_t row, std::int16_t mark) {
     Load();
     pentavo::DrawMark(*surface_, col, row, mark);
+    RefreshBoardCursorLater();
 }
 
 void frmMain::ShowMessage(std::string_view text) {

@@ -3,6 +3,7 @@
 #include "core/GameOptions.h"
 #include "engine/Game.h"
 #include "engine/GameView.h"
+#include "ui/BoardCursor.h"
 #include "ui/CommonDialog.h"
 
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 #include <optional>
 
 class QAction;
+class QKeyEvent;
 class QToolBar;
 
 namespace pentavo {
@@ -42,6 +44,7 @@ public:
 
     const Game& TheGame() const { return game_; }
     DrawingSurface& Surface() const { return *surface_; }
+    const BoardCursor& Cursor() const { return cursor_; }
     const QString& HelpFile() const { return helpFile_; }
     void SetHelpFile(const QString& path) { helpFile_ = path; }
     void SetPrintService(std::unique_ptr<PrintService> service);
@@ -87,8 +90,21 @@ private:
     // Keeps the toolbar along the top of the client area and the status bar along its bottom.
     void DockBars();
 
+    // The keyboard's cursor (frmMainKeyboard.cpp): the board's keys and the events that hide it.
+    bool BoardEvent(QEvent* event);
+    bool BoardKey(const QKeyEvent& key);
+    void ShowBoardCursor();
+    void HideBoardCursor();
+    // The cell's name follows its content once the game has stored what was drawn.
+    void RefreshBoardCursorLater();
+
     // The outer size that shows the designed client area whole.
     QSize DefaultOuterSize() const;
+    // The smallest outer size that shows the menus, the whole board and a readable status bar.
+    QSize MinimumOuterSize() const;
+    void ApplyMinimumSize();
+    void NameControlsForAccessibility();
+    int MenuBarHeight(int width) const;
     void SetOuterGeometry(const QRect& outer);
     // Meets the outer size read at load once the window system tells the frame's size.
     void FitOuterSizeToFrame();
@@ -104,6 +120,8 @@ private:
     QAction* mnuViewToolbar = nullptr;
     QAction* mnuViewStatusBar = nullptr;
 
+    BoardCursor cursor_;
+    bool cursorRefreshPending_ = false;
     bool loaded_ = false;
     bool unloaded_ = false;
     // The outer size was set before the window system told the frame's size.

@@ -129,6 +129,12 @@ void frmMain::CreateToolBar() {
     tbToolBar->addSeparator();
     AddToolButton(tbToolBar, "Help", "1015", "help.png");
     connect(tbToolBar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
+    // Each separator widget draws itself with its own style.
+    auto* separatorStyle = new MenuSeparatorStyle;
+    separatorStyle->setParent(tbToolBar);
+    for (QAction* action : tbToolBar->actions())
+        if (action->isSeparator())
+            tbToolBar->widgetForAction(action)->setStyle(separatorStyle);
 
     Line1 = new LineShape(0, 480, 7080, 480, surface_);
     Line1->setObjectName("Line1");
@@ -149,6 +155,8 @@ void frmMain::DockBars() {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == surface_ && event->type() == QEvent::Resize)
         DockBars();
+    if (watched == surface_ && BoardEvent(event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -17,11 +17,13 @@ start_pentavo
 sleep 0.5
 look first-start || fail "no board on the screen: $BOARD_ERROR"
 read -r wx wy ww wh <<<"$(window_geometry "$MAIN_WID")"
-note "window at $wx,$wy, ${ww}x$wh pixels; grid top $GRID_TOP, pitch $GRID_PITCH, rows $GRID_ROWS"
+# The stored place and size are the frame's, where a window manager draws one.
+read -r fx fy fw fh <<<"$(frame_geometry "$MAIN_WID")"
+note "window at $wx,$wy, ${ww}x$wh pixels (frame $fx,$fy ${fw}x$fh); grid top $GRID_TOP, pitch $GRID_PITCH, rows $GRID_ROWS"
 # 15 twips to a pixel: 1000 twips are 66.7 pixels, 7125 twips 475.
-for pair in "$wx 66.67" "$wy 66.67" "$ww 475"; do
+for pair in "$fx 66.67" "$fy 66.67" "$ww 475"; do
     # shellcheck disable=SC2086 # two numbers
-    within $pair 1 || fail "the first window is at $wx,$wy, ${ww} pixels wide; expected 67,67, 475"
+    within $pair 1 || fail "the first window's frame is at $fx,$fy, ${ww} pixels wide; expected 67,67, 475"
 done
 [ "$GRID_ROWS" = 15 ] || fail "only $GRID_ROWS rows of the board are visible"
 # Below the board's last line: 960 twips (64 pixels) of client area, the status bar among them.
@@ -31,7 +33,7 @@ awk -v bottom="$((wy + wh))" -v grid="$GRID_TOP" -v pitch="$GRID_PITCH" \
 
 keys_to "$MAIN_WID" ctrl+x
 wait_exit
-for expected in MainLeft=1000 MainTop=1000 MainWidth=7125 "MainHeight=$((wh * 15))"; do
+for expected in MainLeft=1000 MainTop=1000 "MainWidth=$((fw * 15))" "MainHeight=$((fh * 15))"; do
     value=$(setting "${expected%=*}")
     # Within a pixel's worth of twips.
     within "${value:-none}" "${expected#*=}" 15 ||

@@ -76,7 +76,8 @@ e2e_init() {
     e2e_scratch=$(mktemp -d "${TMPDIR:-/tmp}/pentavo-e2e-$name.XXXXXX")
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
-    SHOTS="$BUILD_DIR/e2e-shots/$name"
+    # Runs under a window manager keep their own pictures: both variants may run at once.
+    SHOTS="$BUILD_DIR/e2e-shots/$name${E2E_WM:+-$E2E_WM}"
     rm -rf "$SHOTS"
     mkdir -p "$SHOTS"
     mkdir -m 0700 "$e2e_scratch/runtime"
@@ -99,7 +100,7 @@ start_xvfb() {
         : >"$numberfile"
         # -noreset: by default the server resets when its last client leaves, and a program
         # started during that moment cannot connect.
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numberfile" \
+        Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x1024}x24" -nolisten tcp -noreset 3>"$numberfile" \
             >"$e2e_scratch/xvfb.log" 2>&1 &
         XVFB_PID=$!
         track "$XVFB_PID"
@@ -107,6 +108,7 @@ start_xvfb() {
             DISPLAY=":$(head -1 "$numberfile")"
             export DISPLAY
             if poll x_answers && sleep 0.2 && alive "$XVFB_PID"; then
+                start_window_manager
                 return 0
             fi
         fi
@@ -114,6 +116,25 @@ start_xvfb() {
         stop_pid "$XVFB_PID"
     done
     fail "no private X screen"
+}
+
+# E2E_WM=openbox: a real window manager on the screen, which frames the windows, hands out the
+# focus and maps windows in its own time, as on a person's desktop. Without it (the default)
+# windows sit exactly where the program puts them.
+start_window_manager() {
+    case "${E2E_WM:-}" in
+    "") return 0 ;;
+    openbox) ;;
+    *) fail "unknown window manager E2E_WM=$E2E_WM" ;;
+    esac
+    "$e2e_root/scripts/deps.sh" --need openbox xprop || exit 1
+    openbox --sm-disable >"$e2e_scratch/openbox.log" 2>&1 &
+    track $!
+    poll wm_running || fail "openbox did not start: $(cat "$e2e_scratch/openbox.log")"
+}
+
+wm_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 x_answers() {
@@ -185,19 +206,36 @@ window_geometry() {
         END {print x, y, w, h}'
 }
 
-# place_window WID X Y W H: moves and resizes a window (no window manager here, so the request is
-# the result) and waits until it has taken the place; asks again now and then, since a window
-# that is still settling after being shown may undo an early request.
+# "LEFT RIGHT TOP BOTTOM": the widths of the frame a window manager drew around a window (all 0
+# without one).
+frame_extents() {
+    local extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ,)
+    echo "${extents:-0 0 0 0}"
+}
+
+# "X Y W H" of a window's frame: its outer edges, as the program stores them.
+frame_geometry() {
+    local x y w h l r t b
+    read -r x y w h <<<"$(window_geometry "$1")"
+    read -r l r t b <<<"$(frame_extents "$1")"
+    echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+# place_window WID X Y W H: puts a window's frame at X Y (the window itself where there is no
+# frame) with the window itself W × H, and waits until it has taken the place; asks again now and
+# then, since a window that is still settling after being shown may undo an early request.
 place_window() {
-    local wid=$1 want="$2 $3 $4 $5" deadline=$((SECONDS + E2E_WAIT))
+    local wid=$1 deadline=$((SECONDS + E2E_WAIT)) fx fy
     while ((SECONDS < deadline)); do
         xdo windowmove "$wid" "$2" "$3" windowsize "$wid" "$4" "$5"
         for _ in 1 2 3 4 5; do
             sleep 0.1
-            [ "$(window_geometry "$wid")" = "$want" ] && return 0
+            read -r fx fy _ _ <<<"$(frame_geometry "$wid")"
+            [ "$fx $fy $(window_geometry "$wid" | cut -d' ' -f3-)" = "$2 $3 $4 $5" ] && return 0
         done
     done
-    fail "the window stays at $(window_geometry "$wid"), not $want"
+    fail "the window stays at $(window_geometry "$wid") (frame $(frame_geometry "$wid")), not $*"
 }
 
 # within A B D: true when the numbers A and B differ by at most D.

@@ -15,6 +15,8 @@ e2e_init play
 start_pentavo
 # Big enough to show the whole board (the default size hides its lower rows).
 place_window "$MAIN_WID" 40 30 520 600
+# The client area's corner: below and right of the frame, where a window manager draws one.
+read -r ox oy _ _ <<<"$(window_geometry "$MAIN_WID")"
 
 note "the opening: the computer's cross in the centre"
 opening=$(board_with "$(empty_board)" 7 7 X)
@@ -22,11 +24,11 @@ expect_board "$opening" "opening"
 shot start >/dev/null
 # 400 twips to a cell and 15 twips to a pixel; the board starts 200 twips from the left edge.
 within "$GRID_PITCH" 26.667 0.3 || fail "cell pitch is $GRID_PITCH pixels, expected 26.67"
-within "$GRID_LEFT" "$((40 + 13))" 1.5 || fail "board's left edge at x=$GRID_LEFT, expected 53.3"
+within "$GRID_LEFT" "$((ox + 13))" 1.5 || fail "board's left edge at x=$GRID_LEFT, expected $ox + 13.3"
 # The divider under the toolbar lies 480 twips down the client area, the board 600: find the
 # divider left of the board (below menu bar and toolbar, whatever their heights) and compare.
-divider=$(convert "$LAST_SHOT" -crop "1x$((${GRID_TOP%.*} - 30))+43+30" +repage txt:- |
-    awk -F'[:,() ]+' 'NR > 1 && $4 < 100 && $5 < 100 && $6 < 100 {print $2 + 30; exit}')
+divider=$(convert "$LAST_SHOT" -crop "1x$((${GRID_TOP%.*} - oy))+$((ox + 3))+$oy" +repage txt:- |
+    awk -F'[:,() ]+' -v top="$oy" 'NR > 1 && $4 < 100 && $5 < 100 && $6 < 100 {print $2 + top; exit}')
 within "$GRID_TOP" "$((${divider:-0} + 8))" 1.5 ||
     fail "the board's top edge is at y=$GRID_TOP, the divider at y=${divider:-none}: not 120 twips apart"
 read -r cx cy <<<"$(cell_xy 7 7)"
@@ -48,8 +50,9 @@ toggle_bars() {
 toggle_bars
 expect_board "$opening" "bars hidden"
 [ "$GRID_LEFT $GRID_TOP" = "$board_at" ] || fail "the board moved from $board_at to $GRID_LEFT $GRID_TOP"
-cmp -s <(convert "$LAST_SHOT" -crop 475x24+40+60 +repage rgb:-) \
-    <(convert "$SHOTS/start.png" -crop 475x24+40+60 +repage rgb:-) &&
+strip="475x24+$ox+$((oy + 30))"
+cmp -s <(convert "$LAST_SHOT" -crop "$strip" +repage rgb:-) \
+    <(convert "$SHOTS/start.png" -crop "$strip" +repage rgb:-) &&
     fail "the toolbar's strip looks the same with the toolbar hidden"
 shot bars-hidden >/dev/null
 toggle_bars
@@ -122,10 +125,13 @@ cmp "$e2e_scratch/expected-undone.pnv" "$FILES/undone.pnv" || fail "the record a
 
 note "the window moved and resized, then File > Exit by Ctrl+X keeps its geometry in twips"
 place_window "$MAIN_WID" 120 90 560 620
+# The frame's edges, as the program stores them (the window itself where there is no frame).
+left=$(frame_geometry "$MAIN_WID")
+read -r _ _ fw fh <<<"$left"
 keys_to "$MAIN_WID" ctrl+x
 wait_exit
 [ -f "$CONF" ] || fail "no settings file at $CONF"
-for expected in MainLeft=1800 MainTop=1350 MainWidth=8400 MainHeight=9300; do
+for expected in MainLeft=1800 MainTop=1350 "MainWidth=$((fw * 15))" "MainHeight=$((fh * 15))"; do
     key=${expected%=*}
     value=$(setting "$key")
     within "${value:-none}" "${expected#*=}" 0 2>/dev/null ||
@@ -134,16 +140,28 @@ done
 
 note "the next start finds the window where it was left, with a new game"
 start_pentavo
-[ "$(window_geometry "$MAIN_WID")" = "120 90 560 620" ] ||
-    fail "restored geometry is $(window_geometry "$MAIN_WID"), expected 120 90 560 620"
+[ "$(frame_geometry "$MAIN_WID")" = "$left" ] ||
+    fail "restored geometry is $(frame_geometry "$MAIN_WID"), expected $left as left"
 expect_board "$opening" "second start"
 
 note "Help > Contents opens the help window; File > Exit closes it with the main window"
 keys_to "$MAIN_WID" alt+h
 sleep 0.3
 xdo key --clearmodifiers c
-wait_window '^Pentavo Help$' >/dev/null ||
+help=$(wait_window '^Pentavo Help$') ||
     fail "no help window (is $(dirname "$PENTAVO")/Pentavo.hlp there?)"
+sleep 0.5
+shot help >/dev/null
+read -r hx hy hw hh <<<"$(frame_geometry "$help")"
+((hx >= 0 && hy >= 0 && hx + hw <= 1280 && hy + hh <= 1024)) ||
+    fail "the help window ($hx $hy $hw $hh) is not wholly on the screen"
+note "Esc closes the help window"
+keys_to "$help" Escape
+wait_window_gone "$help" || fail "Esc did not close the help window"
+keys_to "$MAIN_WID" alt+h
+sleep 0.3
+xdo key --clearmodifiers c
+wait_window '^Pentavo Help$' >/dev/null || fail "Help > Contents did not open the help window again"
 keys_to "$MAIN_WID" alt+f
 sleep 0.3
 xdo key --clearmodifiers x

@@ -42,6 +42,7 @@ void frmAbout::ShowModal(QWidget* owner) {
 void frmAbout::CreateControls() {
     auto* picIcon = new PictureBox(PicturePath("about.png"), this);
     picIcon->setObjectName("picIcon");
+    picIcon->setAccessibleName(AppTitle);
     picIcon->setGeometry(TwipsRect(240, 240, 975, 975));
 
     lblTitle = Label("lblTitle", "1043", QString(), TwipsRect(1440, 240, 4095, 240), this);

@@ -18,6 +18,7 @@ void Store(const char* key, const QString& text) {
 const QSize DefaultSize(480, 530);
 // 1000 twips, rounded to whole pixels.
 const QPoint DefaultPosition(67, 67);
+const QSize Minimum(430, 500);
 
 } // namespace
 
@@ -78,6 +79,53 @@ private slots:
         QCOMPARE(ReadMainGeometry(DefaultSize), QRect(DefaultPosition, QSize(300, 400)));
         WriteMainGeometry(QRect(-400, -500, 300, 400));
         QCOMPARE(ReadMainGeometry(DefaultSize), QRect(DefaultPosition, QSize(300, 400)));
+    }
+
+    // Run on a 1600 x 1000 screen (see CMakeLists.txt). Stored twips, then the window in pixels.
+    void aStoredGeometryIsFittedToTheScreen_data() {
+        QTest::addColumn<QStringList>("twips");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("nine million twips square")
+            << QStringList{"1000", "1000", "9000000", "9000000"} << QRect(0, 0, 1600, 1000);
+        QTest::newRow("twice the screen")
+            << QStringList{"1000", "1000", "48000", "30000"} << QRect(0, 0, 1600, 1000);
+        QTest::newRow("one pixel")
+            << QStringList{"1000", "1000", "15", "15"} << QRect(DefaultPosition, Minimum);
+        QTest::newRow("wider than the screen, taller than the minimum")
+            << QStringList{"3000", "1500", "30000", "9000"} << QRect(0, 100, 1600, 600);
+        QTest::newRow("past the bottom right corner")
+            << QStringList{"22500", "13500", "7200", "7950"} << QRect(1120, 470, 480, 530);
+        QTest::newRow("title bar above the screen")
+            << QStringList{"1500", "-1500", "7200", "7950"} << QRect(DefaultPosition, DefaultSize);
+        QTest::newRow("title bar left of the screen")
+            << QStringList{"-7500", "1500", "7200", "7950"} << QRect(DefaultPosition, DefaultSize);
+        QTest::newRow("title bar partly on the screen")
+            << QStringList{"-6000", "-300", "7200", "7950"} << QRect(-400, -20, 480, 530);
+    }
+    void aStoredGeometryIsFittedToTheScreen() {
+        QFETCH(QStringList, twips);
+        QFETCH(QRect, expected);
+        const char* keys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        for (int i = 0; i < 4; ++i)
+            Store(keys[i], twips[i]);
+        QCOMPARE(ReadMainGeometry(DefaultSize, Minimum), expected);
+    }
+
+    void aWindowIsFittedToTheScreenItsTitleBarIsOn_data() {
+        QTest::addColumn<QRect>("outer");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("right screen, too tall")
+            << QRect(1700, 100, 500, 2000) << QRect(1700, 0, 500, 800);
+        QTest::newRow("mostly right, title bar mostly left")
+            << QRect(1000, 400, 1000, 500) << QRect(600, 400, 1000, 500);
+        QTest::newRow("between the screens below the right one")
+            << QRect(1700, 900, 500, 500) << QRect(67, 67, 500, 500);
+    }
+    void aWindowIsFittedToTheScreenItsTitleBarIsOn() {
+        QFETCH(QRect, outer);
+        QFETCH(QRect, expected);
+        const QList<QRect> areas{QRect(0, 0, 1600, 1000), QRect(1600, 0, 1000, 800)};
+        QCOMPARE(FitToScreens(outer, areas, Minimum, DefaultMainPosition()), expected);
     }
 
     void negativeEdgesOfAMaximisedWindowAreKept() {

@@ -7,8 +7,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 using namespace pentavo;
 using pentavo::test::ModalDriver;
@@ -65,6 +68,22 @@ private slots:
         QVERIFY(messages.Titles.isEmpty());
     }
 
+    // The window manager shows the caption beside its icon and three buttons.
+    void aMessageBoxIsWideEnoughForItsCaption() {
+        GameOptions options;
+        frmMain window(options);
+        int width = 0;
+        int captionWidth = 0;
+        ModalCloser messages([&](QDialog& box) {
+            width = box.width();
+            captionWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+            box.reject();
+        });
+        window.ShowMessage("I win");
+        QCOMPARE(messages.Titles, QStringList{"Pentavo"});
+        QVERIFY2(width >= captionWidth + 4 * 24 + 40, qPrintable(QString::number(width)));
+    }
+
     void aFailedPrintSaysSo() {
         GameOptions options;
         frmMain window(options);
@@ -110,7 +129,62 @@ private slots:
         QCOMPARE(viewers.size(), 1);
         QVERIFY(viewers[0]->isVisible());
         QCOMPARE(viewers[0]->windowTitle(), QString("Pentavo Help"));
-        QVERIFY(viewers[0]->toPlainText().contains("Five in a row wins."));
+        QVERIFY(viewers[0]->Text().toPlainText().contains("Five in a row wins."));
+    }
+
+    void theHelpWindowGoesBesideTheMainWindowWhollyOnTheScreen_data() {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("expected");
+        const QRect wide(0, 0, 1600, 1000);
+        QTest::newRow("room on the right") << QRect(40, 40, 475, 530) << wide << QPoint(523, 40);
+        QTest::newRow("near the right edge")
+            << QRect(1100, 40, 475, 530) << wide << QPoint(532, 40);
+        QTest::newRow("room on neither side")
+            << QRect(300, 40, 475, 530) << QRect(0, 0, 800, 800) << QPoint(240, 40);
+        QTest::newRow("low on the screen") << QRect(40, 700, 475, 530) << wide << QPoint(523, 520);
+        QTest::newRow("above the work area")
+            << QRect(40, -100, 475, 530) << QRect(0, 30, 1600, 970) << QPoint(523, 30);
+    }
+    void theHelpWindowGoesBesideTheMainWindowWhollyOnTheScreen() {
+        QFETCH(QRect, owner);
+        QFETCH(QRect, area);
+        QFETCH(QPoint, expected);
+        QCOMPARE(HelpViewer::PlaceBeside(owner, QSize(560, 480), area),
+                 QRect(expected, QSize(560, 480)));
+    }
+
+    void theHelpWindowHasBackHomeMarginsAndClosesByEscOrCtrlW() {
+        GameOptions options;
+        frmMain window(options);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.move(300, 40);
+        window.mnuHelpContents_Click();
+        auto* help = window.findChild<HelpViewer*>();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QVERIFY(window.screen()->availableGeometry().contains(help->frameGeometry()));
+        QTextBrowser& text = help->Text();
+        QVERIFY(text.document()->documentMargin() >= 8);
+
+        QVERIFY(!help->BackAction().isEnabled());
+        text.setSource(QUrl("#window"));
+        QVERIFY(text.verticalScrollBar()->value() > 0);
+        QVERIFY(help->BackAction().isEnabled());
+        help->BackAction().trigger();
+        QCOMPARE(text.verticalScrollBar()->value(), 0);
+        text.setSource(QUrl("#printing"));
+        help->HomeAction().trigger();
+        QCOMPARE(text.verticalScrollBar()->value(), 0);
+        QVERIFY(text.toPlainText().contains("Pentavo Help"));
+
+        for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+            window.mnuHelpContents_Click();
+            help->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(help));
+            QTest::keyClick(&text, keys.key(), keys.keyboardModifiers());
+            QVERIFY2(!help->isVisible(), qPrintable(QKeySequence(keys).toString()));
+        }
     }
 
     void aMissingHelpFileIsReportedFromMenuAndToolbarAlike() {

@@ -1,0 +1,111 @@
+// Play by keyboard: a cursor over the board that the arrow keys move and Enter or Space plays,
+// through the very turn a left click at the cell's centre starts.
+#include "ui/frmMain.h"
+
+#include "core/BoardGeometry.h"
+#include "ui/DrawingSurface.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace pentavo {
+
+namespace {
+
+QString CellName(int col, int row, std::int16_t mark) {
+    const char* content = mark == Cross ? "cross" : mark == Circle ? "circle" : "empty";
+    // Rows and columns counted from 1, as people count them.
+    return QString("Row %1, column %2, %3").arg(row + 1).arg(col + 1).arg(content);
+}
+
+} // namespace
+
+void frmMain::ShowBoardCursor() {
+    const std::optional<BoardCursor::Cell>& cell = cursor_.Current();
+    if (!cell) {
+        surface_->SetHighlight(std::nullopt);
+        surface_->setAccessibleName("Board");
+        return;
+    }
+    surface_->SetHighlight(QRectF(CellLeft(cell->col), CellTop(cell->row), CellPitch, CellPitch));
+    surface_->setAccessibleName(
+        CellName(cell->col, cell->row, game_.State().Board(cell->col, cell->row)));
+}
+
+void frmMain::RefreshBoardCursorLater() {
+    if (!cursor_.Current() || cursorRefreshPending_)
+        return;
+    cursorRefreshPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            cursorRefreshPending_ = false;
+            ShowBoardCursor();
+        },
+        Qt::QueuedConnection);
+}
+
+void frmMain::HideBoardCursor() {
+    cursor_.Hide();
+    ShowBoardCursor();
+}
+
+bool frmMain::BoardKey(const QKeyEvent& key) {
+    // Shortcuts such as Ctrl+N stay the window's.
+    if (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        cursor_.Step(-1, 0);
+        break;
+    case Qt::Key_Right:
+        cursor_.Step(1, 0);
+        break;
+    case Qt::Key_Up:
+        cursor_.Step(0, -1);
+        break;
+    case Qt::Key_Down:
+        cursor_.Step(0, 1);
+        break;
+    case Qt::Key_Home:
+        cursor_.Centre();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (key.isAutoRepeat())
+            return true;
+        if (const std::optional<BoardCursor::Cell> cell = cursor_.Current()) {
+            // A left button released at the cell's centre, no key held.
+            Form_MouseUp(1, 0, static_cast<float>(CellCentreX(cell->col)),
+                         static_cast<float>(CellCentreY(cell->row)));
+        } else {
+            cursor_.Centre();
+        }
+        break;
+    default:
+        return false;
+    }
+    ShowBoardCursor();
+    return true;
+}
+
+bool frmMain::BoardEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return BoardKey(*static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+        HideBoardCursor();
+        break;
+    case QEvent::FocusOut:
+        // An open menu gives the focus back when it closes.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            HideBoardCursor();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace pentavo

@@ -1,0 +1,208 @@
+#include "core/BoardGeometry.h"
+#include "core/GameOptions.h"
+#include "forms/Twips.h"
+#include "ui/DrawingSurface.h"
+#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/frmOptions.h"
+#include "ui/frmMain.h"
+
+#include "ModalCloser.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+using namespace pentavo;
+using pentavo::testing::ModalCloser;
+
+namespace {
+
+// Keys as letters: L R U D arrows, H Home, E Return, S Space.
+void Press(frmMain& window, const QString& keys) {
+    for (const QChar key : keys) {
+        const Qt::Key code = key == 'L'   ? Qt::Key_Left
+                             : key == 'R' ? Qt::Key_Right
+                             : key == 'U' ? Qt::Key_Up
+                             : key == 'D' ? Qt::Key_Down
+                             : key == 'H' ? Qt::Key_Home
+                             : key == 'E' ? Qt::Key_Return
+                                          : Qt::Key_Space;
+        QTest::keyClick(&window.Surface(), code);
+    }
+}
+
+// The keys that take a shown cursor from `from` to `to`.
+QString Path(QPoint from, QPoint to) {
+    QString keys;
+    keys += QString(std::abs(to.x() - from.x()), to.x() < from.x() ? 'L' : 'R');
+    keys += QString(std::abs(to.y() - from.y()), to.y() < from.y() ? 'U' : 'D');
+    return keys;
+}
+
+QPoint CursorCell(const frmMain& window) {
+    const auto& cell = window.Cursor().Current();
+    return cell ? QPoint(cell->col, cell->row) : QPoint(-1, -1);
+}
+
+QString AccessibleName(QObject* object) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible != nullptr ? accessible->text(QAccessible::Name) : QString("(none)");
+}
+
+void ShowFocused(frmMain& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_VERIFY(window.Surface().hasFocus());
+}
+
+} // namespace
+
+class MainWindowKeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theKeysMoveTheCursorOneCellAndStopAtTheEdges_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QPoint>("cell");
+        QTest::newRow("the first arrow shows the centre") << "L" << QPoint(7, 7);
+        QTest::newRow("Home shows the centre") << "H" << QPoint(7, 7);
+        QTest::newRow("Return only shows it") << "E" << QPoint(7, 7);
+        QTest::newRow("one step each way") << "RRDLU" << QPoint(7, 7);
+        QTest::newRow("one step right and up") << "DRU" << QPoint(8, 6);
+        QTest::newRow("stops at the left edge") << "L" + QString(10, 'L') << QPoint(0, 7);
+        QTest::newRow("stops at the top edge") << "U" + QString(10, 'U') << QPoint(7, 0);
+        QTest::newRow("stops at the bottom right")
+            << "D" + QString(10, 'R') + QString(10, 'D') << QPoint(14, 14);
+        QTest::newRow("Home returns to the centre") << "RRRUUH" << QPoint(7, 7);
+    }
+    void theKeysMoveTheCursorOneCellAndStopAtTheEdges() {
+        QFETCH(QString, keys);
+        QFETCH(QPoint, cell);
+        GameOptions options;
+        frmMain window(options);
+        ShowFocused(window);
+        QCOMPARE(CursorCell(window), QPoint(-1, -1));
+        Press(window, keys);
+        QCOMPARE(CursorCell(window), cell);
+        QCOMPARE(window.TheGame().State().MoveCount, std::int16_t{1});
+    }
+
+    // The same cells played by keys in one window and by clicks in another: the same game. The
+    // taken centre and a repeated cell must change nothing either way.
+    void returnAndSpacePlayTheTurnOfALeftClickAtTheCellsCentre() {
+        const QList<QPoint> cells{{7, 7}, {6, 6}, {8, 8}, {8, 8}, {0, 14}, {14, 0}, {9, 6}};
+        GameOptions keyOptions;
+        frmMain byKeys(keyOptions);
+        ShowFocused(byKeys);
+        GameOptions clickOptions;
+        frmMain byClicks(clickOptions);
+        byClicks.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&byClicks));
+
+        ModalCloser messages;
+        Press(byKeys, "H");
+        QPoint at(7, 7);
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            Press(byKeys, Path(at, cells[i]) + (i % 2 == 0 ? "E" : "S"));
+            at = cells[i];
+            QTest::mouseClick(
+                &byClicks.Surface(), Qt::LeftButton, {},
+                QPoint(TwipsToPixels(CellCentreX(at.x())), TwipsToPixels(CellCentreY(at.y()))));
+            QCOMPARE(byKeys.TheGame().State().MoveLog, byClicks.TheGame().State().MoveLog);
+        }
+        QVERIFY(byKeys.TheGame().State().MoveCount >= 7);
+        // A message of the one game, then the same of the other.
+        QCOMPARE(messages.Texts.size() % 2, 0);
+        for (qsizetype i = 0; i < messages.Texts.size(); i += 2)
+            QCOMPARE(messages.Texts[i], messages.Texts[i + 1]);
+        QCOMPARE(byKeys.TheGame().State().Board, byClicks.TheGame().State().Board);
+        QCOMPARE(byKeys.Surface().Image(), byClicks.Surface().Image());
+    }
+
+    void theCursorIsDrawnOverTheBoardNeverIntoIt() {
+        GameOptions options;
+        frmMain window(options);
+        ShowFocused(window);
+        const QImage kept = window.Surface().Image();
+        const QImage shown = window.Surface().grab().toImage();
+        Press(window, "R");
+        QCOMPARE(window.Surface().Image(), kept);
+        QVERIFY(window.Surface().grab().toImage() != shown);
+        QTest::mousePress(&window.Surface(), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(&window.Surface(), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(CursorCell(window), QPoint(-1, -1));
+        QCOMPARE(window.Surface().grab().toImage(), shown);
+    }
+
+    void theLossOfFocusHidesTheCursor() {
+        GameOptions options;
+        frmMain window(options);
+        ShowFocused(window);
+        Press(window, "RR");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(CursorCell(window), QPoint(-1, -1));
+        QVERIFY(!window.Surface().Highlight());
+    }
+
+    void theBoardNamesTheCursorsCellForScreenReaders() {
+        GameOptions options;
+        frmMain window(options);
+        ShowFocused(window);
+        QCOMPARE(AccessibleName(&window.Surface()), QString("Board"));
+        Press(window, "R");
+        QCOMPARE(AccessibleName(&window.Surface()), QString("Row 8, column 8, cross"));
+        Press(window, "R");
+        QCOMPARE(AccessibleName(&window.Surface()), QString("Row 8, column 9, empty"));
+        Press(window, "E");
+        QTRY_COMPARE(AccessibleName(&window.Surface()), QString("Row 8, column 9, circle"));
+        window.mnuFileNew_Click();
+        QTRY_COMPARE(AccessibleName(&window.Surface()), QString("Row 8, column 9, empty"));
+    }
+
+    void menusToolbarButtonsAndDialogControlsHaveAccessibleNames() {
+        GameOptions options;
+        frmMain window(options);
+        QStringList buttons;
+        auto* toolbar = window.findChild<QToolBar*>("tbToolBar");
+        for (QAction* action : toolbar->actions())
+            if (!action->isSeparator())
+                buttons.append(AccessibleName(toolbar->widgetForAction(action)));
+        QCOMPARE(buttons, (QStringList{"New", "Open", "Save", "Print", "Undo", "Contents"}));
+
+        QStringList menus;
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window.menuBar());
+        QCOMPARE(bar->childCount(), 4);
+        for (QAction* menu : window.menuBar()->actions()) {
+            QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu->menu());
+            QStringList names{bar->child(static_cast<int>(menus.size()))->text(QAccessible::Name),
+                              AccessibleName(menu->menu())};
+            for (int i = 0; i < items->childCount(); ++i)
+                if (items->child(i)->role() != QAccessible::Separator)
+                    names.append(items->child(i)->text(QAccessible::Name));
+            menus.append(names.join('|'));
+        }
+        QCOMPARE(menus, (QStringList{
+                            "File|File|New|Open...|Save|Page Setup...|Print Preview|Print...|Exit",
+                            "Edit|Edit|Undo", "View|View|Toolbar|Status Bar|Options...",
+                            "Help|Help|Contents|About "}));
+
+        frmOptions optionsDialog(options, &window);
+        frmAbout about(&window);
+        for (QWidget* dialog :
+             {static_cast<QWidget*>(&optionsDialog), static_cast<QWidget*>(&about)})
+            for (QWidget* control : dialog->findChildren<QWidget*>())
+                if (control->focusPolicy() != Qt::NoFocus || control->objectName() == "picIcon")
+                    QVERIFY2(!AccessibleName(control).isEmpty(),
+                             qPrintable(dialog->objectName() + "." + control->objectName()));
+    }
+};
+
+QTEST_MAIN(MainWindowKeyboardTest)
+#include "MainWindowKeyboardTest.moc"
