@@ -22,14 +22,21 @@ convert                imagemagick
 cupsd                  cups
 lpadmin                cups-client
 lpstat                 cups-client
+cupsaccept             cups-client
+cupsreject             cups-client
+cupsenable             cups-client
+cupsdisable            cups-client
 pdftoppm               poppler-utils
 pdfinfo                poppler-utils
+unshare                util-linux
+mount                  mount
 '
 libraries='
 qt6-base-dev           Qt 6 Widgets, PrintSupport and Test
 fonts-dejavu-core      the fonts every window draws its text in
 libgtest-dev           GoogleTest
 libbenchmark-dev       Google Benchmark
+libcups2-dev           the print server client library, which takes the print jobs
 printer-driver-cups-pdf the PDF printer the print tests print to
 '
 
