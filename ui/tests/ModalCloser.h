@@ -11,7 +11,7 @@
 
 namespace pentavo::testing {
 
-// While it lives, acts once on every modal dialog that comes up (a message box, a file dialog):
+// While it lives, acts once on every showing of a modal dialog (a message box, a file dialog):
 // records its title and, for a message box, its text, then runs the action, which by default
 // closes it. Scoped to one test, so no stale timer reaches the next test's dialog.
 class ModalCloser {
@@ -36,6 +36,10 @@ private:
             !dialog->isActiveWindow())
             return;
         last_ = dialog;
+        // A dialog shown again (the file dialog is kept between uses) is a new showing.
+        QObject::connect(
+            dialog, &QDialog::finished, &timer_, [this] { last_ = nullptr; },
+            Qt::SingleShotConnection);
         Titles.append(dialog->windowTitle());
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
             Texts.append(box->text());
