@@ -52,7 +52,7 @@ inline void Type(Qt::Key key) {
 }
 
 // While it lives, acts on the modal dialogs that a blocking call shows (message boxes, file and
-// printer dialogs, the program's own), each once, as soon as it is shown and active: records its
+// printer dialogs, the program's own), once on each showing, as soon as it is shown and active: records its
 // title and, for a message box, its text, then runs the action, which by default closes it as
 // Esc would. With a limit it stops after that many dialogs. Scoped to one test, so no stale
 // timer reaches the next test's dialog.
@@ -84,6 +84,10 @@ private:
         if (dialog == nullptr || dialog == last_ || !IsActive(*dialog))
             return;
         last_ = dialog;
+        // A dialog shown again (the file dialog is kept between uses) is a new showing.
+        QObject::connect(
+            dialog, &QDialog::finished, &timer_, [this] { last_ = nullptr; },
+            Qt::SingleShotConnection);
         if (++acted_ == limit_)
             timer_.stop();
         Titles.append(dialog->windowTitle());

@@ -25,6 +25,10 @@ convert                imagemagick
 cupsd                  cups
 lpadmin                cups-client
 lpstat                 cups-client
+cupsaccept             cups-client
+cupsreject             cups-client
+cupsenable             cups-client
+cupsdisable            cups-client
 pdftoppm               poppler-utils
 pdfinfo                poppler-utils
 cpack                  cmake
@@ -35,12 +39,15 @@ dpkg-deb               dpkg
 dpkg-shlibdeps         dpkg-dev
 valgrind               valgrind
 gnuplot                gnuplot-nox
+unshare                util-linux
+mount                  mount
 '
 libraries='
 qt6-base-dev           Qt 6 Widgets, PrintSupport and Test
 fonts-dejavu-core      the fonts every window draws its text in
 libgtest-dev           GoogleTest
 libbenchmark-dev       Google Benchmark
+libcups2-dev           the print server client library, which takes the print jobs
 printer-driver-cups-pdf the PDF printer the print tests print to
 '
 

@@ -1,39 +1,53 @@
 #include "ui/CommonDialog.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTreeView>
 
 namespace pentavo {
 
-namespace {
+CommonDialog::~CommonDialog() {
+    delete files_; // unless its owner took it along already
+}
 
-std::optional<QString> RunFileDialog(const CommonDialog& dialog, CommonDialog::Form form,
-                                     QWidget* owner) {
-    QFileDialog files(owner, dialog.DialogTitle);
-    files.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    files.setAcceptMode(form == CommonDialog::Form::Save ? QFileDialog::AcceptSave
-                                                         : QFileDialog::AcceptOpen);
-    // An open may name a file that is not there yet; it is created empty.
-    files.setFileMode(QFileDialog::AnyFile);
-    files.setNameFilters(NameFilters(dialog.Filter));
-    // Qt's own dialog gives its detail columns fixed widths, too narrow for a size or a date.
-    if (auto* details = files.findChild<QTreeView*>("treeView")) {
-        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+std::optional<QString> CommonDialog::Run(Form form, QWidget* owner) {
+    if (files_ == nullptr || files_->parentWidget() != owner) {
+        delete files_;
+        files_ = new QFileDialog(owner);
+        files_->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+        // An open may name a file that is not there yet; it is created empty.
+        files_->setFileMode(QFileDialog::AnyFile);
+        // Qt's own dialog gives its detail columns fixed widths, too narrow for a size or a date.
+        if (auto* details = files_->findChild<QTreeView*>("treeView")) {
+            details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+            details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
     }
-    if (!dialog.FileName.isEmpty())
-        files.selectFile(dialog.FileName);
-    if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())
+    QFileDialog& files = *files_;
+    files.setWindowTitle(DialogTitle);
+    files.setAcceptMode(form == Form::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    files.setNameFilters(NameFilters(Filter));
+    // Nothing of the last use is offered but the kept name.
+    for (auto* view : files.findChildren<QAbstractItemView*>())
+        view->clearSelection();
+    if (auto* name = files.findChild<QLineEdit*>("fileNameEdit"))
+        name->clear();
+    if (!FileName.isEmpty())
+        files.selectFile(FileName);
+    const bool accepted = files.exec() == QDialog::Accepted;
+    // The kept dialog's completion list is a window of its own: it must go with the dialog.
+    if (auto* name = files.findChild<QLineEdit*>("fileNameEdit"); name && name->completer())
+        name->completer()->popup()->hide();
+    if (!accepted || files.selectedFiles().isEmpty())
         return std::nullopt;
     return files.selectedFiles().constFirst();
 }
 
-} // namespace
-
 std::optional<QString> CommonDialog::Show(Form form, QWidget* owner) {
-    std::optional<QString> chosen =
-        Chooser ? Chooser(*this, form) : RunFileDialog(*this, form, owner);
+    std::optional<QString> chosen = Chooser ? Chooser(*this, form) : Run(form, owner);
     if (chosen && chosen->isEmpty())
         chosen.reset();
     FileName = chosen.value_or(QString());

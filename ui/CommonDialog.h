@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace pentavo {
@@ -15,6 +17,11 @@ namespace pentavo {
 class CommonDialog {
 public:
     enum class Form { Save, Open };
+
+    CommonDialog() = default;
+    ~CommonDialog();
+    CommonDialog(const CommonDialog&) = delete;
+    CommonDialog& operator=(const CommonDialog&) = delete;
 
     // Shows the dialog modally over `owner`; the chosen path, or nothing when the person cancelled.
     // A save never asks before replacing a file and an open accepts a name that does not exist.
@@ -28,6 +35,13 @@ public:
     // Stands in for the dialog (tests): given the dialog as set up and the form, returns what
     // the person would have chosen.
     std::function<std::optional<QString>(const CommonDialog&, Form)> Chooser;
+
+private:
+    std::optional<QString> Run(Form form, QWidget* owner);
+
+    // One dialog for every use: each new Qt file dialog that is shown keeps some memory for good
+    // (about 17 KiB a time with Qt 6.4), which a long session of saves and opens would pile up.
+    QPointer<QFileDialog> files_;
 };
 
 // The filter in the dialog's own terms: one entry per pair, shown as its description, which gets

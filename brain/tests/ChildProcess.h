@@ -30,6 +30,8 @@ public:
     void CloseOutput();
     // The exit code; nothing when the program was ended by a signal or had to be killed.
     std::optional<int> Wait();
+    // The process id while the program runs (for reading its /proc entry).
+    pid_t Pid() const { return pid_; }
 
 private:
     using Clock = std::chrono::steady_clock;

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <set>
@@ -46,8 +49,8 @@ public:
         }
     }
 
-    int placedTurns = 0;
-    int endings = 0;
+    long long placedTurns = 0;
+    long long endings = 0;
 
 private:
     // Our own mapping of the engine's output, so every platform plays the same games.
@@ -260,15 +263,37 @@ private:
     bool strayTail_ = false; // an opened log may keep codes after its end until a move is played
 };
 
+// A whole number from the environment, or the fallback when the variable is not set.
+std::uint32_t FromEnvironment(const char* name, std::uint32_t fallback) {
+    const char* text = std::getenv(name);
+    if (text == nullptr)
+        return fallback;
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long long value = std::strtoull(text, &end, 10);
+    if (*text < '0' || *text > '9' || *end != '\0' || errno != 0 || value > UINT32_MAX) {
+        ADD_FAILURE() << name << " is not a whole number: \"" << text << "\"";
+        return fallback;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+// PENTAVO_RANDOM_GAMES games (a quick 100 by default; the soak plays many more) from the seed
+// PENTAVO_RANDOM_SEED.
 TEST(RandomGames, FollowTheRulesAfterEveryStep) {
-    RandomGames games(5489u);
-    for (int game = 0; game < 1000 && !HasFatalFailure(); ++game) {
-        SCOPED_TRACE("game " + std::to_string(game));
+    const std::uint32_t count = FromEnvironment("PENTAVO_RANDOM_GAMES", 100);
+    const std::uint32_t seed = FromEnvironment("PENTAVO_RANDOM_SEED", 5489u);
+    ASSERT_GT(count, 0u);
+    RandomGames games(seed);
+    for (std::uint32_t game = 0; game < count && !HasFatalFailure(); ++game) {
+        SCOPED_TRACE("seed " + std::to_string(seed) + ", game " + std::to_string(game));
         games.PlayGame();
     }
     // The games must have exercised real play, not just ignored clicks.
-    EXPECT_GT(games.placedTurns, 10000);
-    EXPECT_GT(games.endings, 3000);
+    EXPECT_GT(games.placedTurns, 10 * static_cast<long long>(count));
+    EXPECT_GT(games.endings, 3 * static_cast<long long>(count));
+    std::printf("SOAK: engine: %u random games from seed %u: %lld turns placed, %lld games ended\n",
+                count, seed, games.placedTurns, games.endings);
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 #                                             default printer: the page shows the window's board
 #   print.sh PROGRAM BUILD_FOLDER noserver    no print server: the message "The form can't be
 #                                             printed." and the game goes on
+#   print.sh PROGRAM BUILD_FOLDER refusing    the queue refuses jobs: the same message; once it
+#                                             takes jobs again the page comes out. A stopped queue
+#                                             keeps the job silently and prints it when started.
 #
 # E2E_BOARD names the board reader. The server variant needs root (the PDF backend runs as root)
 # and exits 77, which CTest counts as skipped, without it.
@@ -16,7 +19,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-if [ "$mode" = server ] && [ "$(id -u)" -ne 0 ]; then
+if [ "$mode" != noserver ] && [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: the print server and its PDF backend need root; this runs as $(id -un)"
     exit 77
 fi
@@ -27,7 +30,8 @@ e2e_init "print-$mode"
 # named after the queue's device; that file exists for this run only.
 start_print_server() {
     local cups="$e2e_scratch/cups"
-    "$e2e_root/scripts/deps.sh" --need cupsd lpadmin lpstat pdftoppm pdfinfo || exit 1
+    "$e2e_root/scripts/deps.sh" --need cupsd lpadmin lpstat pdftoppm pdfinfo \
+        cupsaccept cupsreject cupsenable cupsdisable || exit 1
     [ -x /usr/lib/cups/backend/cups-pdf ] || fail "the PDF printer backend is not installed"
     # The filters run as the print user and must reach the spool inside the scratch folder.
     chmod 755 "$e2e_scratch"
@@ -69,7 +73,7 @@ EOF
     track $!
     export CUPS_SERVER="$cups/cups.sock"
     poll scheduler_running || fail "the print server did not start: $(cat "$cups/log/"*)"
-    timeout 30 lpadmin -p PDF -E -v "cups-pdf:/$pdf_instance" -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
+    timeout 30 lpadmin -p PDF -E -v "cups-pdf:/$pdf_instance" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
         fail "no PDF queue: $(tail -5 "$cups/log/error_log")"
     timeout 30 lpadmin -d PDF
     [ "$(timeout 30 lpstat -d)" = "system default destination: PDF" ] || fail "PDF is not the default printer"
@@ -100,12 +104,31 @@ choose_print() {
     xdo key --clearmodifiers p
 }
 
+# After File > Print: the message "The form can't be printed." (a picture of it as NAME), closed
+# with Return; the program and its board go on as they were.
+expect_print_failure() {
+    local box bw bh
+    box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message after a print that failed"
+    sleep 0.3
+    shot "$1" >/dev/null
+    read -r _ _ bw bh <<<"$(window_geometry "$box")"
+    ((bw < 500 && bh < 300)) || fail "the window that appeared (${bw}x$bh) is no message box"
+    keys_to "$box" Return
+    wait_window_gone "$box" || fail "Return did not close the message box"
+    alive "$APP_PID" || fail "the program ended after the failed print"
+    expect_board "$opening" "after the failed print"
+}
+
+job_waiting() {
+    [ -n "$(timeout 5 lpstat -o PDF 2>/dev/null)" ]
+}
+
 pdf_instance="pentavoe2e$$"
 pdf_conf=""
 PDF_OUT="$e2e_scratch/pdf"
 opening=$(board_with "$(empty_board)" 7 7 X)
 
-if [ "$mode" = server ]; then
+if [ "$mode" != noserver ]; then
     start_print_server
 else
     # Hides any print server there may be.
@@ -115,6 +138,12 @@ fi
 start_pentavo
 place_window "$MAIN_WID" 40 30 520 600
 expect_board "$opening" "opening"
+
+if [ "$mode" = refusing ]; then
+    timeout 30 cupsreject -r "out of paper" PDF
+    timeout 5 lpstat -a PDF | grep -q 'not accepting' || fail "the queue still accepts jobs"
+    note "the queue refuses jobs"
+fi
 
 note "File > Print"
 choose_print
@@ -150,16 +179,30 @@ $BOARD"
     wait_window_gone "$dialog" || fail "Esc did not close the printer dialog"
     sleep 0.5
     [ -z "$(other_window)" ] || fail "a message box after cancelling the printer dialog"
+elif [ "$mode" = noserver ]; then
+    expect_print_failure cannot-print
 else
-    box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message after printing without a printer"
-    sleep 0.3
-    shot cannot-print >/dev/null
-    read -r _ _ bw bh <<<"$(window_geometry "$box")"
-    ((bw < 500 && bh < 300)) || fail "the window that appeared (${bw}x$bh) is no message box"
-    keys_to "$box" Return
-    wait_window_gone "$box" || fail "Return did not close the message box"
-    alive "$APP_PID" || fail "the program ended after the failed print"
-    expect_board "$opening" "after the failed print"
+    expect_print_failure queue-refuses
+    [ -z "$(printed_pdf)" ] || fail "a page came out of a queue that refuses jobs"
+
+    note "the queue takes jobs again but is stopped: the job waits, no message"
+    timeout 30 cupsaccept PDF
+    timeout 30 cupsdisable PDF
+    choose_print
+    poll job_waiting || fail "no job waits in the stopped queue: $(timeout 5 lpstat -o 2>&1)"
+    sleep 1
+    [ -z "$(other_window)" ] || fail "a message box after a job the queue kept"
+    [ -z "$(printed_pdf)" ] || fail "a page came out of a stopped queue"
+
+    note "the queue started: the waiting job comes out with the board on it"
+    timeout 30 cupsenable PDF
+    poll printed_pdf >/dev/null || fail "the waiting job never came out; server log:
+$(tail -20 "$e2e_scratch/cups/log/error_log")"
+    pdftoppm -r 100 -png -singlefile "$(printed_pdf)" "$SHOTS/printed-page"
+    read_board "$SHOTS/printed-page.png" || fail "no board on the printed page: $BOARD_ERROR"
+    [ "$BOARD" = "$opening" ] || fail "the printed board is not the window's board:
+$BOARD"
+    expect_board "$opening" "after the print"
 fi
 
 keys_to "$MAIN_WID" ctrl+x

@@ -98,6 +98,37 @@ private slots:
         QVERIFY(dialog.FileName.isEmpty());
     }
 
+    // The one dialog is used again: each use offers only the kept name, nothing typed before.
+    void aLaterUseOffersTheKeptNameAndNothingElse() {
+        QTemporaryDir folder;
+        const QString typed = folder.filePath("typed.pnv");
+        QWidget owner;
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+        CommonDialog dialog;
+        QStringList offered;
+        QStringList titles;
+        int use = 0;
+        ModalDriver person([&](QDialog& shown) {
+            auto* name = shown.findChild<QLineEdit*>("fileNameEdit");
+            offered.append(name->text());
+            titles.append(shown.windowTitle());
+            if (++use == 1) {
+                name->setText(typed);
+                shown.accept();
+            } else {
+                shown.reject();
+            }
+        });
+        dialog.DialogTitle = "Save";
+        QCOMPARE(dialog.Show(CommonDialog::Form::Save, &owner), typed);
+        dialog.DialogTitle = "Open";
+        QCOMPARE(dialog.Show(CommonDialog::Form::Open, &owner), std::nullopt);
+        QCOMPARE(dialog.Show(CommonDialog::Form::Open, &owner), std::nullopt);
+        QCOMPARE(titles, (QStringList{"Save", "Open", "Open"}));
+        QCOMPARE(offered, (QStringList{"", "typed.pnv", ""}));
+    }
+
     void anEmptyChoiceCountsAsCancelled() {
         CommonDialog dialog;
         dialog.Chooser = [](const CommonDialog&, CommonDialog::Form) { return QString(); };

@@ -6,7 +6,7 @@
 #include "ui/dialogs/frmOptions.h"
 #include "ui/frmMain.h"
 
-#include "ModalCloser.h"
+#include "qttestkit/Windows.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -16,7 +16,7 @@
 #include <QToolBar>
 
 using namespace pentavo;
-using pentavo::testing::ModalCloser;
+using pentavo::test::ModalDriver;
 
 namespace {
 
@@ -103,7 +103,7 @@ private slots:
         byClicks.show();
         QVERIFY(QTest::qWaitForWindowExposed(&byClicks));
 
-        ModalCloser messages;
+        ModalDriver messages;
         Press(byKeys, "H");
         QPoint at(7, 7);
         for (qsizetype i = 0; i < cells.size(); ++i) {
