@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -35,6 +36,11 @@ RecordResult WriteGameRecord(const std::filesystem::path& path, const MoveLog& l
 // when the name does not exist, and checks the moves. `log` is assigned only when both succeed,
 // so a refused or unreadable record changes nothing.
 RecordResult ReadGameRecord(const std::filesystem::path& path, MoveLog& log);
+
+// The record held in `bytes`, of any length, read as the file reader reads a file: offsets
+// 0..224, missing bytes as 0, later ones ignored; then checked. Why it is refused, or nothing when
+// it was taken; `log` is assigned only when it was taken.
+std::optional<std::string> DecodeGameRecord(std::span<const unsigned char> bytes, MoveLog& log);
 
 // Why the moves before the first 0 cannot be replayed (a code that names no cell, or a cell
 // named twice), or nothing when they can. Entries after the first 0 are not looked at.

@@ -30,13 +30,19 @@ RecordResult ReadGameRecord(const std::filesystem::path& path, MoveLog& log) {
     if (!file.Close())
         return fail(ErrorText(errno));
 
-    MoveLog read{};
-    for (std::size_t k = 0; k < bytes.size(); ++k)
-        read[k] = static_cast<MoveCode>(bytes[k]);
-    if (const auto refusal = CheckGameRecord(read))
+    if (const auto refusal = DecodeGameRecord(bytes, log))
         return fail(*refusal);
-    log = read;
     return RecordResult::Done();
+}
+
+std::optional<std::string> DecodeGameRecord(std::span<const unsigned char> bytes, MoveLog& log) {
+    MoveLog read{};
+    for (std::size_t k = 0; k < read.size() && k < bytes.size(); ++k)
+        read[k] = static_cast<MoveCode>(bytes[k]);
+    if (auto refusal = CheckGameRecord(read))
+        return refusal;
+    log = read;
+    return std::nullopt;
 }
 
 } // namespace pentavo

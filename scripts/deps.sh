@@ -24,6 +24,9 @@ lpadmin                cups-client
 lpstat                 cups-client
 pdftoppm               poppler-utils
 pdfinfo                poppler-utils
+clang++                clang
+clang-tidy             clang-tidy
+cppcheck               cppcheck
 '
 libraries='
 qt6-base-dev           Qt 6 Widgets, PrintSupport and Test
@@ -31,6 +34,7 @@ fonts-dejavu-core      the fonts every window draws its text in
 libgtest-dev           GoogleTest
 libbenchmark-dev       Google Benchmark
 printer-driver-cups-pdf the PDF printer the print tests print to
+libclang-rt-14-dev     the sanitizer and libFuzzer runtimes of clang, for the fuzz programs
 '
 
 # Finds a program also where only root's PATH has it (cupsd, lpadmin live in /usr/sbin).
