@@ -9,6 +9,7 @@ namespace pentavo {
 namespace {
 
 QList<QWidget*>& Forms() {
+    // cppcheck-suppress unassignedVariable ; starts empty, filled through the reference
     static QList<QWidget*> forms;
     return forms;
 }
