@@ -34,7 +34,7 @@ void UnloadForm(QWidget* form) {
         return;
     }
     Forms().removeAll(form); // unloaded now, even while its deletion waits
-    if (alive) {
+    if (!alive.isNull()) {
         alive->deleteLater();
     }
 }

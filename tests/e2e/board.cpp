@@ -171,6 +171,7 @@ char FiveInARow(const std::vector<std::string>& rows) {
             if (mark != 'X' && mark != 'O') {
                 continue;
             }
+            // cppcheck-suppress constVariable ; `step` is already a reference to a const array
             for (const auto& step : steps) {
                 int n = 1;
                 while (n < 5) {
