@@ -11,19 +11,18 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(pentavo::AppTitle));
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+    const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 30;
 
     pentavo::frmSplash splash;
     splash.show();
     splash.repaint();
     QApplication::processEvents();
-    std::printf("%llu\n", static_cast<unsigned long long>(splash.winId()));
-    std::fflush(stdout);
+    (void)std::printf("%llu\n", static_cast<unsigned long long>(splash.winId()));
+    (void)std::fflush(stdout);
 
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
     return QApplication::exec();
