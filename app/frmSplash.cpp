@@ -51,7 +51,7 @@ QLabel* AddLabel(QWidget& frame, const LabelDesign& design) {
 void FitToText(QLabel& label) {
     const QRect designed = label.geometry();
     label.adjustSize();
-    if (label.alignment() & Qt::AlignRight) {
+    if (label.alignment().testFlag(Qt::AlignRight)) {
         label.move(designed.right() - label.width() + 1, designed.top());
     }
 }

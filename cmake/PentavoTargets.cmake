@@ -23,11 +23,23 @@ function(pentavo_qt_library name)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
 endfunction()
 
+# Under the sanitizers every test reports the same way: a leak inside a system library, not ours,
+# is suppressed (cmake/lsan.supp), and every report of undefined behaviour comes with its stack.
+# Call it after anything else that sets a test's ENVIRONMENT, which replaces the list.
+function(pentavo_sanitizer_environment)
+    if(PENTAVO_SANITIZE OR PENTAVO_FUZZ)
+        set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT
+            "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
+            "UBSAN_OPTIONS=print_stacktrace=1")
+    endif()
+endfunction()
+
 # A GoogleTest program, run as one CTest test.
 function(pentavo_add_gtest name)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
     add_test(NAME ${name} COMMAND ${name})
+    pentavo_sanitizer_environment(${name})
 endfunction()
 
 # A Qt Test program on the offscreen platform, each run with its own fresh settings and runtime
@@ -38,4 +50,5 @@ function(pentavo_add_qt_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test)
     add_test(NAME ${name}
              COMMAND ${PROJECT_SOURCE_DIR}/cmake/run-offscreen.sh $<TARGET_FILE:${name}>)
+    pentavo_sanitizer_environment(${name})
 endfunction()

@@ -36,7 +36,7 @@ public:
 private:
     static std::size_t Index(int col, int row) {
         assert(OnBoard(col, row));
-        return static_cast<std::size_t>(col + row * BoardSize);
+        return static_cast<std::size_t>(col) + static_cast<std::size_t>(row) * BoardSize;
     }
     std::array<std::int16_t, CellCount> cells_{};
 };

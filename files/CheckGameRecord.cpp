@@ -13,11 +13,10 @@ Outcome CheckGameRecord(const MoveLog& log) {
         std::int16_t row = 0;
         if (!DecodeMove(log[i], col, row))
             return Outcome::Failed(move + " names no cell (code " + std::to_string(log[i]) + ").");
-        std::int16_t& owner = takenBy(col, row);
-        if (owner != 0)
+        if (const std::int16_t owner = takenBy(col, row); owner != 0)
             return Outcome::Failed(move + " repeats the cell of move " + std::to_string(owner) +
                                    ".");
-        owner = static_cast<std::int16_t>(i + 1);
+        takenBy(col, row) = static_cast<std::int16_t>(i + 1);
     }
     return Outcome::Done();
 }

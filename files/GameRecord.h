@@ -4,6 +4,7 @@
 #include "core/Outcome.h"
 
 #include <filesystem>
+#include <span>
 
 namespace pentavo {
 
@@ -18,6 +19,11 @@ Outcome WriteGameRecord(const std::filesystem::path& path, const MoveLog& log);
 // when the name does not exist, and checks the moves. `log` is assigned only when both succeed,
 // so a refused or unreadable record changes nothing.
 Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log);
+
+// The record held in `bytes`, of any length, read as the file reader reads a file: offsets
+// 0..224, missing bytes as 0, later ones ignored; then checked. Done when it was taken, else
+// failed with why it is refused; `log` is assigned only when it was taken.
+Outcome DecodeGameRecord(std::span<const unsigned char> bytes, MoveLog& log);
 
 // Done when the moves before the first 0 can be replayed; else failed with the reason (a code that
 // names no cell, or a cell named twice). Entries after the first 0 are not looked at.

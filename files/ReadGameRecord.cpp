@@ -30,11 +30,17 @@ Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log) {
     if (!file.Close())
         return fail(ErrorText(errno));
 
+    if (const Outcome decoded = DecodeGameRecord(bytes, log); !decoded)
+        return fail(decoded.Message());
+    return Outcome::Done();
+}
+
+Outcome DecodeGameRecord(std::span<const unsigned char> bytes, MoveLog& log) {
     MoveLog read{};
-    for (std::size_t k = 0; k < bytes.size(); ++k)
+    for (std::size_t k = 0; k < read.size() && k < bytes.size(); ++k)
         read[k] = static_cast<MoveCode>(bytes[k]);
-    if (const Outcome checked = CheckGameRecord(read); !checked)
-        return fail(checked.Message());
+    if (Outcome checked = CheckGameRecord(read); !checked)
+        return checked;
     log = read;
     return Outcome::Done();
 }

@@ -9,6 +9,7 @@ namespace pentavo {
 namespace {
 
 QList<QWidget*>& Forms() {
+    // cppcheck-suppress unassignedVariable ; starts empty, filled through the reference
     static QList<QWidget*> forms;
     return forms;
 }
@@ -33,7 +34,7 @@ void UnloadForm(QWidget* form) {
         return;
     }
     Forms().removeAll(form); // unloaded now, even while its deletion waits
-    if (alive) {
+    if (!alive.isNull()) {
         alive->deleteLater();
     }
 }

@@ -52,9 +52,9 @@ inline void Type(Qt::Key key) {
 }
 
 // While it lives, acts on the modal dialogs that a blocking call shows (message boxes, file and
-// printer dialogs, the program's own), once on each showing, as soon as it is shown and active: records its
-// title and, for a message box, its text, then runs the action, which by default closes it as
-// Esc would. With a limit it stops after that many dialogs. Scoped to one test, so no stale
+// printer dialogs, the program's own), once on each showing, as soon as it is shown and active:
+// records its title and, for a message box, its text, then runs the action, which by default closes
+// it as Esc would. With a limit it stops after that many dialogs. Scoped to one test, so no stale
 // timer reaches the next test's dialog.
 class ModalDriver {
 public:

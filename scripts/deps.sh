@@ -41,6 +41,9 @@ valgrind               valgrind
 gnuplot                gnuplot-nox
 unshare                util-linux
 mount                  mount
+clang++                clang
+clang-tidy             clang-tidy
+cppcheck               cppcheck
 '
 libraries='
 qt6-base-dev           Qt 6 Widgets, PrintSupport and Test
@@ -49,6 +52,7 @@ libgtest-dev           GoogleTest
 libbenchmark-dev       Google Benchmark
 libcups2-dev           the print server client library, which takes the print jobs
 printer-driver-cups-pdf the PDF printer the print tests print to
+libclang-rt-14-dev     the sanitizer and libFuzzer runtimes of clang, for the fuzz programs
 '
 
 # Finds a program also where only root's PATH has it (cupsd, lpadmin live in /usr/sbin).

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
 #include <QtTest>
@@ -112,6 +113,9 @@ void frmSplashTest::showsThePicture() {
 
 void frmSplashTest::onlyTheProgramUnloadsIt() {
     auto* splash = new frmSplash;
+    // Unloading deletes it; a check that fails first must not leave it behind.
+    const QPointer<QWidget> watch(splash);
+    const auto deleteLeftover = qScopeGuard([&watch] { delete watch.data(); });
     QVERIFY(pentavo::LoadedForms().contains(splash));
     splash->show();
     QVERIFY(QTest::qWaitForWindowExposed(splash));
@@ -123,7 +127,6 @@ void frmSplashTest::onlyTheProgramUnloadsIt() {
     QVERIFY(!request.isAccepted());
     QVERIFY(splash->isVisible());
 
-    const QPointer<QWidget> watch(splash);
     pentavo::UnloadForm(splash);
     QVERIFY(!pentavo::LoadedForms().contains(splash));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -12,8 +12,6 @@
 #include <unistd.h>
 #include <utility>
 
-extern char** environ;
-
 namespace pentavo {
 
 namespace {
@@ -34,7 +32,7 @@ void CloseFd(int& fd) {
 
 ChildProcess::ChildProcess(const char* path) {
     // Writing to a program that has gone must fail the write, not end the test run.
-    std::signal(SIGPIPE, SIG_IGN);
+    (void)std::signal(SIGPIPE, SIG_IGN);
     int toChild[2];
     int fromChild[2];
     if (pipe2(toChild, O_CLOEXEC) != 0 || pipe2(fromChild, O_CLOEXEC) != 0)
@@ -74,9 +72,9 @@ bool ChildProcess::Send(std::string_view text) {
             return false;
         if (fds[1].revents != 0 && !ReadSome(deadline))
             return false;
-        if (fds[0].revents & (POLLERR | POLLHUP))
+        if ((fds[0].revents & (POLLERR | POLLHUP)) != 0)
             return false;
-        if (fds[0].revents & POLLOUT) {
+        if ((fds[0].revents & POLLOUT) != 0) {
             const ssize_t written = write(input_, text.data(), text.size());
             if (written < 0 && errno != EAGAIN)
                 return false;

@@ -66,6 +66,7 @@ bool HasFive(const Board& board, std::int16_t mark) {
     constexpr int Directions[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
     for (int col = 0; col < BoardSize; ++col) {
         for (int row = 0; row < BoardSize; ++row) {
+            // cppcheck-suppress constVariable ; `d` is already a reference to a const array
             for (const auto& d : Directions) {
                 int k = 0;
                 while (k < 5 && OnBoard(col + k * d[0], row + k * d[1]) &&

@@ -8,6 +8,7 @@ namespace pentavo {
 
 std::vector<CellPos> CellsFrom(CellPos from, int colStep, int rowStep, int length) {
     std::vector<CellPos> cells;
+    cells.reserve(static_cast<std::size_t>(std::max(length, 0)));
     for (int k = 0; k < length; ++k)
         cells.push_back({static_cast<std::int16_t>(from.col + k * colStep),
                          static_cast<std::int16_t>(from.row + k * rowStep)});

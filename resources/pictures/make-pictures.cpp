@@ -159,7 +159,8 @@ void DrawAbout(QPainter& p) {
     const double pitch = 12;
     p.fillRect(QRectF(0, 0, size, size), colour::BoardYellow);
     p.setPen(Outline(colour::Navy));
-    for (double at = edge + pitch + 0.5; at < size; at += pitch) {
+    for (int k = 1; edge + k * pitch + 0.5 < size; ++k) {
+        const double at = edge + k * pitch + 0.5;
         p.drawLine(QPointF(at, edge), QPointF(at, size));
         p.drawLine(QPointF(edge, at), QPointF(size, at));
     }
@@ -291,7 +292,8 @@ void DrawSplash(QPainter& p) {
     const double pitch = 20;
     p.fillRect(QRectF(0, 0, size, size), colour::Paper);
     p.setPen(Outline(colour::GridBlack));
-    for (double at = first; at < size; at += pitch) {
+    for (int k = 0; first + k * pitch < size; ++k) {
+        const double at = first + k * pitch;
         p.drawLine(QPointF(at, 0), QPointF(at, size));
         p.drawLine(QPointF(0, at), QPointF(size, at));
     }
@@ -326,7 +328,7 @@ bool Render(const QDir& folder, const QString& name, int size, const DrawFn& dra
         }
         const QString file = folder.filePath(name + (scale == 2 ? "@2x.png" : ".png"));
         if (!image.save(file, "PNG")) {
-            std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(file));
+            (void)std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(file));
             return false;
         }
     }
@@ -348,7 +350,7 @@ bool WriteText(const QDir& folder, const QString& name, const QString& text) {
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: make-pictures OUTPUT_FOLDER\n");
+        (void)std::fprintf(stderr, "usage: make-pictures OUTPUT_FOLDER\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));

@@ -171,6 +171,7 @@ char FiveInARow(const std::vector<std::string>& rows) {
             if (mark != 'X' && mark != 'O') {
                 continue;
             }
+            // cppcheck-suppress constVariable ; `step` is already a reference to a const array
             for (const auto& step : steps) {
                 int n = 1;
                 while (n < 5) {
@@ -194,19 +195,19 @@ char FiveInARow(const std::vector<std::string>& rows) {
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s PICTURE\n", argv[0]);
+        (void)std::fprintf(stderr, "usage: %s PICTURE\n", argv[0]);
         return 1;
     }
     const QImage image =
         QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
     if (image.isNull()) {
-        std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
+        (void)std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
         return 1;
     }
     std::vector<GridLine> lines;
     std::string why;
     if (!FindGrid(image, lines, why)) {
-        std::fprintf(stderr, "%s: no board in %s: %s\n", argv[0], argv[1], why.c_str());
+        (void)std::fprintf(stderr, "%s: no board in %s: %s\n", argv[0], argv[1], why.c_str());
         return 2;
     }
 
@@ -229,10 +230,10 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("grid %.2f %.2f %.3f %d\n", left, top, pitch, visibleRows);
+    (void)std::printf("grid %.2f %.2f %.3f %d\n", left, top, pitch, visibleRows);
     for (const std::string& row : rows) {
-        std::printf("%s\n", row.c_str());
+        (void)std::printf("%s\n", row.c_str());
     }
-    std::printf("five %c\n", FiveInARow(rows));
+    (void)std::printf("five %c\n", FiveInARow(rows));
     return 0;
 }

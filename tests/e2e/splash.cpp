@@ -19,12 +19,12 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(pentavo::AppTitle));
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+    const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 30;
 
     pentavo::frmSplash splash;
     splash.ShowPainted();
-    std::printf("%llu\n", static_cast<unsigned long long>(splash.winId()));
-    std::fflush(stdout);
+    (void)std::printf("%llu\n", static_cast<unsigned long long>(splash.winId()));
+    (void)std::fflush(stdout);
     std::this_thread::sleep_for(std::chrono::seconds(seconds));
     return 0;
 }
