@@ -30,6 +30,7 @@ qt6-base-dev           Qt 6 Widgets, PrintSupport and Test
 fonts-dejavu-core      the fonts every window draws its text in
 libgtest-dev           GoogleTest
 libbenchmark-dev       Google Benchmark
+libxcb1-dev            the X client that times start-up (bench/startup)
 printer-driver-cups-pdf the PDF printer the print tests print to
 '
 
