@@ -1,6 +1,7 @@
 #include "app/Main.h"
 #include "app/CommandLine.h"
 #include "app/Module1.h"
+#include "app/StartupWarmup.h"
 #include "core/Version.h"
 #include "ui/frmMain.h"
 
@@ -36,7 +37,9 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    pentavo::StartupWarmup warmup;
     QApplication app(argc, argv);
+    warmup.ApplicationReady();
     QApplication::setApplicationName(pentavo::AppTitle);
     QApplication::setDesktopFileName(pentavo::AppId);
     pentavo::Main();

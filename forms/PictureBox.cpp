@@ -1,11 +1,13 @@
 #include "forms/PictureBox.h"
 
+#include "resources/pictures/Pictures.h"
+
 #include <QPainter>
 
 namespace pentavo {
 
 PictureBox::PictureBox(const QString& resource, QWidget* parent)
-    : QFrame(parent), picture(resource) {
+    : QFrame(parent), picture(PictureIcon(resource)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
 

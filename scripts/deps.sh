@@ -51,6 +51,7 @@ fonts-dejavu-core      the fonts every window draws its text in
 libgtest-dev           GoogleTest
 libbenchmark-dev       Google Benchmark
 libcups2-dev           the print server client library, which takes the print jobs
+libxcb1-dev            the X client that times start-up (bench/startup)
 printer-driver-cups-pdf the PDF printer the print tests print to
 libclang-rt-14-dev     the sanitizer and libFuzzer runtimes of clang, for the fuzz programs
 '

@@ -65,7 +65,7 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption,
 }
 
 void AddToolButton(QToolBar* bar, const char* key, const char* tooltip, const char* picture) {
-    auto* button = new QAction(QIcon(PicturePath(picture)), QString(), bar);
+    auto* button = new QAction(PictureIcon(PicturePath(picture)), QString(), bar);
     button->setToolTip(tooltip);
     button->setProperty("Key", QString(key));
     bar->addAction(button);

@@ -1,0 +1,429 @@
+// Start-up of the game against a minimal Qt program that shows one empty main window: the time
+// from exec until the main window is mapped, and the peak resident memory, on one private X
+// screen, in alternated rounds.
+//
+//   bench_startup [--rounds N] [--settle MS] [PROGRAM [MINIMAL [TEXT]]]
+//
+// TEXT, a minimal program that shows one text label, is measured for scale: the first text drawn
+// reads the font configuration, which the empty window never does.
+// The probe is an X client of its own: it watches the root window for maps (SubstructureNotify)
+// and sleeps in poll() until one arrives, so the figure has no polling step in it. The splash is
+// told apart from the main window by its window type. After the map the program is given MS
+// milliseconds to draw its first frame before its peak resident memory (VmHWM) is read.
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int WaitLimitMs = 30000;
+
+double MsSince(Clock::time_point start, Clock::time_point end) {
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+[[noreturn]] void Fail(const std::string& what) {
+    throw std::runtime_error(what);
+}
+
+// The end of a log, for a failure message (the scratch folder goes when the run ends).
+std::string Tail(const std::filesystem::path& log) {
+    std::ifstream in(log);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return text.size() > 2000 ? text.substr(text.size() - 2000) : text;
+}
+
+std::string ErrnoText(const char* call) {
+    return std::string(call) + ": " + std::strerror(errno);
+}
+
+// Waits until `fd` is readable; false when `ms` passed first.
+bool WaitReadable(int fd, int ms) {
+    pollfd one{fd, POLLIN, 0};
+    int ready = 0;
+    do
+        ready = poll(&one, 1, ms);
+    while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
+
+void StopProcess(pid_t pid, int signal) {
+    if (pid <= 0)
+        return;
+    kill(pid, signal);
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+}
+
+// A private folder for settings, runtime files and logs, removed at the end.
+struct Scratch {
+    std::filesystem::path root;
+
+    Scratch() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pentavo-startup.XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            Fail(ErrnoText("mkdtemp"));
+        root = pattern;
+        for (const char* folder : {"runtime", "config", "home"})
+            std::filesystem::create_directory(root / folder);
+        std::filesystem::permissions(root / "runtime", std::filesystem::perms::owner_all);
+    }
+    ~Scratch() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+};
+
+// A private X server; its display number comes back through -displayfd.
+struct XServer {
+    pid_t pid = -1;
+    std::string display;
+
+    explicit XServer(const std::filesystem::path& log) {
+        int number[2];
+        if (pipe(number) != 0)
+            Fail(ErrnoText("pipe"));
+        pid = fork();
+        if (pid < 0)
+            Fail(ErrnoText("fork"));
+        if (pid == 0) {
+            close(number[0]);
+            const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            dup2(out, STDOUT_FILENO);
+            dup2(out, STDERR_FILENO);
+            const std::string fd = std::to_string(number[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+                   "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(number[1]);
+        std::string text;
+        char c = 0;
+        while (WaitReadable(number[0], WaitLimitMs) && read(number[0], &c, 1) == 1 && c != '\n')
+            text += c;
+        close(number[0]);
+        if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+            Fail("Xvfb did not start (is it installed? scripts/deps.sh installs it)");
+        display = ":" + text;
+    }
+    ~XServer() { StopProcess(pid, SIGTERM); }
+};
+
+struct Launch {
+    double mapMs = 0;
+    double cpuMs = 0; // the main thread's time on a processor until the map, less noisy than mapMs
+    double peakMiB = 0;
+};
+
+class Probe {
+public:
+    explicit Probe(const std::string& display, std::filesystem::path logs)
+        : logs_(std::move(logs)) {
+        connection_ = xcb_connect(display.c_str(), nullptr);
+        if (xcb_connection_has_error(connection_))
+            Fail("cannot connect to " + display);
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_generic_error_t* error = xcb_request_check(
+            connection_,
+            xcb_change_window_attributes_checked(connection_, root_, XCB_CW_EVENT_MASK, &mask));
+        if (error) {
+            std::free(error);
+            Fail("cannot watch the root window");
+        }
+        windowType_ = Atom("_NET_WM_WINDOW_TYPE");
+        splashType_ = Atom("_NET_WM_WINDOW_TYPE_SPLASH");
+        windowPid_ = Atom("_NET_WM_PID");
+    }
+    ~Probe() { xcb_disconnect(connection_); }
+    Probe(const Probe&) = delete;
+    Probe& operator=(const Probe&) = delete;
+
+    // Starts `program`, waits for its main window's map, lets it draw for `settleMs`, reads its
+    // peak resident memory and kills it.
+    Launch Run(const std::string& program, const std::string& name, int settleMs) {
+        const std::filesystem::path log = logs_ / (name + ".log");
+        int started[2];
+        if (pipe2(started, O_CLOEXEC) != 0)
+            Fail(ErrnoText("pipe2"));
+        const Clock::time_point start = Clock::now();
+        const pid_t pid = fork();
+        if (pid < 0)
+            Fail(ErrnoText("fork"));
+        if (pid == 0) {
+            close(started[0]);
+            const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            dup2(out, STDOUT_FILENO);
+            dup2(out, STDERR_FILENO);
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+            const int error = errno;
+            [[maybe_unused]] const ssize_t written = write(started[1], &error, sizeof error);
+            _exit(127);
+        }
+        close(started[1]);
+        // The pipe closes at exec; an errno comes through it when exec failed.
+        int execError = 0;
+        const ssize_t got = read(started[0], &execError, sizeof execError);
+        close(started[0]);
+        if (got > 0) {
+            StopProcess(pid, SIGKILL);
+            errno = execError;
+            Fail(ErrnoText(("exec " + program).c_str()));
+        }
+        const int exited = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+        if (exited < 0) {
+            StopProcess(pid, SIGKILL);
+            Fail(ErrnoText("pidfd_open"));
+        }
+
+        Launch launch;
+        const std::optional<Clock::time_point> mapped = WaitForMainWindow(pid, exited);
+        launch.cpuMs = CpuMs(pid);
+        if (mapped && !WaitReadable(exited, settleMs))
+            launch.peakMiB = PeakResidentKiB(pid) / 1024.0;
+        close(exited);
+        StopProcess(pid, SIGKILL);
+        if (!mapped || launch.peakMiB <= 0)
+            Fail(name + " ended or showed no main window within " +
+                 std::to_string(WaitLimitMs / 1000) + " s; its output:\n" + Tail(log));
+        launch.mapMs = MsSince(start, *mapped);
+        return launch;
+    }
+
+private:
+    xcb_atom_t Atom(const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection_,
+            xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr);
+        if (!reply)
+            Fail(std::string("cannot intern ") + name);
+        const xcb_atom_t atom = reply->atom;
+        std::free(reply);
+        return atom;
+    }
+
+    // Whether the 32-bit property of `window` holds `value` among its values.
+    bool PropertyHolds(xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
+                       std::uint32_t value) {
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection_, xcb_get_property(connection_, 0, window, property, type, 0, 32), nullptr);
+        bool holds = false;
+        if (reply && reply->format == 32) {
+            const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+            const int count = xcb_get_property_value_length(reply) / 4;
+            holds = std::find(values, values + count, value) != values + count;
+        }
+        std::free(reply);
+        return holds;
+    }
+
+    // A top-level window of this process that a window manager would frame and that is no splash.
+    bool IsMainWindow(const xcb_map_notify_event_t& map, pid_t pid) {
+        return map.event == root_ && !map.override_redirect &&
+               PropertyHolds(map.window, windowPid_, XCB_ATOM_CARDINAL,
+                             static_cast<std::uint32_t>(pid)) &&
+               !PropertyHolds(map.window, windowType_, XCB_ATOM_ATOM, splashType_);
+    }
+
+    // The moment the main window's map reached the probe; nothing when the program ended first.
+    std::optional<Clock::time_point> WaitForMainWindow(pid_t pid, int exited) {
+        const int events = xcb_get_file_descriptor(connection_);
+        for (;;) {
+            while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+                const Clock::time_point at = Clock::now();
+                const bool found =
+                    (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
+                    IsMainWindow(*reinterpret_cast<xcb_map_notify_event_t*>(event), pid);
+                std::free(event);
+                if (found)
+                    return at;
+            }
+            if (xcb_connection_has_error(connection_))
+                Fail("the X connection broke");
+            pollfd both[2] = {{events, POLLIN, 0}, {exited, POLLIN, 0}};
+            const int ready = poll(both, 2, WaitLimitMs);
+            if (ready < 0 && errno == EINTR)
+                continue;
+            if (ready <= 0 || (both[1].revents & POLLIN))
+                return std::nullopt;
+        }
+    }
+
+    static double CpuMs(pid_t pid) {
+        std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
+        double ns = 0;
+        schedstat >> ns;
+        return ns / 1e6;
+    }
+
+    static double PeakResidentKiB(pid_t pid) {
+        std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+        std::string key;
+        while (status >> key) {
+            if (key == "VmHWM:") {
+                double kib = 0;
+                status >> kib;
+                return kib;
+            }
+            status.ignore(1 << 16, '\n');
+        }
+        return 0;
+    }
+
+    std::filesystem::path logs_;
+    xcb_connection_t* connection_ = nullptr;
+    xcb_window_t root_ = 0;
+    xcb_atom_t windowType_ = 0;
+    xcb_atom_t splashType_ = 0;
+    xcb_atom_t windowPid_ = 0;
+};
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t half = values.size() / 2;
+    return values.size() % 2 ? values[half] : (values[half - 1] + values[half]) / 2;
+}
+
+std::string Format(const char* format, double a, double b, double c) {
+    char text[160];
+    std::snprintf(text, sizeof text, format, a, b, c);
+    return text;
+}
+
+// One line of the performance table that scripts/bench gathers.
+void PrintRow(const std::string& figure, const std::string& measured, const std::string& target,
+              const std::string& verdict) {
+    std::printf("ROW\t4\t%s\t%s\t%s\t%s\n", figure.c_str(), measured.c_str(), target.c_str(),
+                verdict.c_str());
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: bench_startup [--rounds N] [--settle MS] [PROGRAM [MINIMAL [TEXT]]]\n");
+    return 2;
+}
+
+// Only the X server and the private folders are chosen here; the rest of the environment is the
+// caller's, the same for both programs.
+void SetEnvironment(const Scratch& scratch, const std::string& display) {
+    setenv("DISPLAY", display.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    setenv("XDG_RUNTIME_DIR", (scratch.root / "runtime").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (scratch.root / "config").c_str(), 1);
+    setenv("HOME", (scratch.root / "home").c_str(), 1);
+    for (const char* name :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+          "QT_QPA_PLATFORMTHEME", "SESSION_MANAGER"})
+        unsetenv(name);
+}
+
+} // namespace
+
+struct Subject {
+    std::string name;
+    std::string program;
+    std::vector<double> ms, cpu, mib;
+};
+
+int main(int argc, char* argv[]) {
+    int rounds = 10;
+    int settleMs = 500;
+    std::vector<std::string> programs;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if ((arg == "--rounds" || arg == "--settle") && i + 1 < argc) {
+            const int value = std::atoi(argv[++i]);
+            if (value <= 0)
+                return Usage();
+            (arg == "--rounds" ? rounds : settleMs) = value;
+        } else if (arg.starts_with("-") || programs.size() == 3) {
+            return Usage();
+        } else {
+            programs.push_back(arg);
+        }
+    }
+    // The game, the floor it is held to, and for scale the least a program that draws text does.
+    std::vector<Subject> subjects{
+        {"pentavo", programs.size() > 0 ? programs[0] : PENTAVO_PROGRAM, {}, {}, {}},
+        {"minimal", programs.size() > 1 ? programs[1] : MINIMAL_PROGRAM, {}, {}, {}},
+        {"text", programs.size() > 2 ? programs[2] : MINIMAL_TEXT_PROGRAM, {}, {}, {}}};
+
+    try {
+        const Scratch scratch;
+        const XServer server(scratch.root / "xvfb.log");
+        SetEnvironment(scratch, server.display);
+        Probe probe(server.display, scratch.root);
+
+        // One unmeasured start of each fills the file cache for all alike.
+        for (const Subject& subject : subjects)
+            probe.Run(subject.program, subject.name, settleMs);
+
+        std::printf("%-6s %-8s %10s %10s %10s\n", "round", "program", "map (ms)", "cpu (ms)",
+                    "peak (MiB)");
+        for (int round = 0; round < rounds; ++round) {
+            // Each round starts with the next program, so none always follows another.
+            for (std::size_t i = 0; i < subjects.size(); ++i) {
+                Subject& subject =
+                    subjects[(i + static_cast<std::size_t>(round)) % subjects.size()];
+                const Launch launch = probe.Run(subject.program, subject.name, settleMs);
+                subject.ms.push_back(launch.mapMs);
+                subject.cpu.push_back(launch.cpuMs);
+                subject.mib.push_back(launch.peakMiB);
+                std::printf("%-6d %-8s %10.1f %10.1f %10.1f\n", round + 1, subject.name.c_str(),
+                            launch.mapMs, launch.cpuMs, launch.peakMiB);
+            }
+        }
+
+        std::printf("\nmedians of %d rounds:\n", rounds);
+        for (const Subject& subject : subjects)
+            std::printf("  %-8s %6.1f ms (main thread on a processor %.1f ms) %6.1f MiB\n",
+                        subject.name.c_str(), Median(subject.ms), Median(subject.cpu),
+                        Median(subject.mib));
+        const Subject& game = subjects[0];
+        const Subject& floor = subjects[1];
+        const Subject& text = subjects[2];
+        const double timeRatio = Median(game.ms) / Median(floor.ms);
+        const double memoryRatio = Median(game.mib) / Median(floor.mib);
+        PrintRow("Start-up to the mapped main window",
+                 Format("%.1f ms = %.2f x minimal Qt program (%.1f ms)", Median(game.ms), timeRatio,
+                        Median(floor.ms)),
+                 "<= 1.15 x minimal", timeRatio <= 1.15 ? "holds" : "FAILS");
+        PrintRow("Peak resident memory at start",
+                 Format("%.1f MiB = %.2f x minimal Qt program (%.1f MiB)", Median(game.mib),
+                        memoryRatio, Median(floor.mib)),
+                 "<= 1.2 x minimal", memoryRatio <= 1.2 ? "holds" : "FAILS");
+        PrintRow("For scale: minimal Qt program with one text label",
+                 Format("%.1f ms = %.2f x minimal, %.1f MiB", Median(text.ms),
+                        Median(text.ms) / Median(floor.ms), Median(text.mib)) +
+                     Format(" = %.2f x minimal", Median(text.mib) / Median(floor.mib), 0, 0),
+                 "-", "-");
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_startup: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
