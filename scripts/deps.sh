@@ -12,6 +12,7 @@ set -euo pipefail
 # the libraries, headers and data that no command stands for.
 tools='
 cmake                  cmake
+git                    git
 ninja                  ninja-build
 g++                    g++
 clang-format           clang-format
