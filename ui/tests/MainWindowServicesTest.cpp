@@ -74,7 +74,7 @@ private slots:
         frmMain window(options);
         int width = 0;
         int captionWidth = 0;
-        ModalCloser messages([&](QDialog& box) {
+        ModalDriver messages([&](QDialog& box) {
             width = box.width();
             captionWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
             box.reject();
