@@ -123,7 +123,7 @@ Brain::Answer Brain::StrayDone(std::string_view) {
 }
 
 Brain::Answer Brain::OpenBlock(std::string_view) {
-    block_.emplace();
+    block_.emplace(BoardBlock{Board{}, Outcome::Done()});
     return std::nullopt;
 }
 

@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MoveLog read{};
     read[0] = -1; // a refused record must leave this as it was
-    if (const Outcome decoded = DecodeGameRecord(bytes, read); !decoded) {
+    const Outcome decoded = DecodeGameRecord(bytes, read);
+    if (!decoded) {
         FUZZ_CHECK(!decoded.Message().empty());
         FUZZ_CHECK(read[0] == -1);
     } else {
@@ -78,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.ReplayLog();
     CheckConsistent(game, view);
     FUZZ_CHECK(options.ComputerFirst == (game.State().MoveCount % 2 == 1));
-    if (!refusal)
+    if (decoded)
         FUZZ_CHECK(game.State().MoveCount == firstZero);
 
     // Playing on from the replayed game: a move where the log had stray codes clears them.
