@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -48,7 +50,7 @@ long ResidentKiB(pid_t pid) {
 }
 
 bool MakesFive(const Board& board, int col, int row) {
-    const int directions[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+    constexpr std::array<std::array<int, 2>, 4> directions{{{1, 0}, {0, 1}, {1, 1}, {1, -1}}};
     for (const auto& d : directions) {
         int run = 1;
         for (int sign : {1, -1})
