@@ -22,7 +22,7 @@ constexpr int Frame = 5;
 constexpr int FramedSize = BoardSize + 2 * Frame;
 
 struct FramedBoard {
-    std::array<std::int16_t, FramedSize * FramedSize> cells;
+    std::array<std::int16_t, std::size_t{FramedSize} * FramedSize> cells;
 };
 
 FramedBoard Framed(const Board& board) {
@@ -30,8 +30,8 @@ FramedBoard Framed(const Board& board) {
     framed.cells.fill(3);
     for (int c = 0; c < BoardSize; ++c)
         for (int r = 0; r < BoardSize; ++r)
-            framed.cells[static_cast<std::size_t>((c + Frame) + (r + Frame) * FramedSize)] =
-                board(c, r);
+            framed.cells[static_cast<std::size_t>(c + Frame) +
+                         static_cast<std::size_t>(r + Frame) * FramedSize] = board(c, r);
     return framed;
 }
 
@@ -147,30 +147,31 @@ void Register() {
     }
 }
 
+// One goal-1 row: the move choice against the floor measured the same way, and the plain scorer's
+// figure beside it when it was measured.
+void PrintAgainstFloor(const std::string& figure, double fast, double floor, double plain,
+                       double limit) {
+    if (floor <= 0 || fast <= 0)
+        return;
+    PrintRow("1", figure,
+             Format("%.0f ns", fast) + Format(" = %.2f x floor", fast / floor) +
+                 Format(" (floor %.0f ns", floor) +
+                 (plain > 0 ? Format("; before %.0f ns", plain) +
+                                  Format(" = %.1f x floor)", plain / floor)
+                            : std::string(")")),
+             Format("<= %.1f x floor", limit), Verdict(fast <= limit * floor));
+}
+
 void PrintRows(const MedianReporter& medians) {
     for (const NamedPosition& position : Positions) {
-        const double floor = medians.Median(WarmName(Subject::Floor, position.name));
-        const double fast = medians.Median(WarmName(Subject::ChooseMove, position.name));
-        const double plain = medians.Median(WarmName(Subject::Reference, position.name));
-        if (floor > 0 && fast > 0)
-            PrintRow("1", std::string("ChooseMove warm, ") + position.name,
-                     Format("%.0f ns", fast) + Format(" = %.2f x floor", fast / floor) +
-                         Format(" (floor %.0f ns", floor) +
-                         (plain > 0 ? Format("; before %.0f ns", plain) +
-                                          Format(" = %.1f x floor)", plain / floor)
-                                    : std::string(")")),
-                     "<= 1.0 x floor", Verdict(fast <= floor));
-        const double coldFloor = medians.Median(ColdName(Subject::Floor, position.name));
-        const double coldFast = medians.Median(ColdName(Subject::ChooseMove, position.name));
-        const double coldPlain = medians.Median(ColdName(Subject::Reference, position.name));
-        if (coldFloor > 0 && coldFast > 0)
-            PrintRow("1", std::string("ChooseMove caches cleared, ") + position.name,
-                     Format("%.0f ns", coldFast) + Format(" = %.2f x floor", coldFast / coldFloor) +
-                         Format(" (floor %.0f ns", coldFloor) +
-                         (coldPlain > 0 ? Format("; before %.0f ns", coldPlain) +
-                                              Format(" = %.1f x floor)", coldPlain / coldFloor)
-                                        : std::string(")")),
-                     "<= 3.0 x floor", Verdict(coldFast <= 3.0 * coldFloor));
+        PrintAgainstFloor(std::string("ChooseMove warm, ") + position.name,
+                          medians.Median(WarmName(Subject::ChooseMove, position.name)),
+                          medians.Median(WarmName(Subject::Floor, position.name)),
+                          medians.Median(WarmName(Subject::Reference, position.name)), 1.0);
+        PrintAgainstFloor(std::string("ChooseMove caches cleared, ") + position.name,
+                          medians.Median(ColdName(Subject::ChooseMove, position.name)),
+                          medians.Median(ColdName(Subject::Floor, position.name)),
+                          medians.Median(ColdName(Subject::Reference, position.name)), 3.0);
     }
 
     // The curve, for the plot. Ten more stones remove only ten candidates, less than the noise of
