@@ -50,8 +50,9 @@ PackedBoard Pack(const Board& board, bool computerFirst) {
             const int colShift = 2 * (c + Frame);
             row ^= bits << colShift;
             packed.columns[static_cast<std::size_t>(c)] ^= bits << rowShift;
+            const int antiDiagonal = c + r;
             packed.diagonals[static_cast<std::size_t>(c - r + BoardSize - 1)] ^= bits << colShift;
-            packed.antiDiagonals[static_cast<std::size_t>(c + r)] ^= bits << colShift;
+            packed.antiDiagonals[static_cast<std::size_t>(antiDiagonal)] ^= bits << colShift;
             packed.emptyRows[static_cast<std::size_t>(c)] |= std::uint32_t{mark == Empty} << r;
         }
         packed.rows[static_cast<std::size_t>(r)] = row;
@@ -68,9 +69,14 @@ PackedLine Around(std::uint64_t line, int p) {
 std::int32_t Ranked(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
     const auto hi = [](std::uint32_t x, std::uint32_t y) { return x > y ? x : y; };
     const auto lo = [](std::uint32_t x, std::uint32_t y) { return x > y ? y : x; };
-    const std::uint32_t abHi = hi(a, b), abLo = lo(a, b), cdHi = hi(c, d), cdLo = lo(c, d);
-    const std::uint32_t first = hi(abHi, cdHi), last = lo(abLo, cdLo);
-    const std::uint32_t midA = lo(abHi, cdHi), midB = hi(abLo, cdLo);
+    const std::uint32_t abHi = hi(a, b);
+    const std::uint32_t abLo = lo(a, b);
+    const std::uint32_t cdHi = hi(c, d);
+    const std::uint32_t cdLo = lo(c, d);
+    const std::uint32_t first = hi(abHi, cdHi);
+    const std::uint32_t last = lo(abLo, cdLo);
+    const std::uint32_t midA = lo(abHi, cdHi);
+    const std::uint32_t midB = hi(abLo, cdLo);
     return static_cast<std::int32_t>(1000 * first + 100 * hi(midA, midB) + 10 * lo(midA, midB) +
                                      last);
 }

@@ -85,8 +85,10 @@ constexpr WindowTable BuildWindowTable(int m) {
     WindowTable table{};
     for (std::uint32_t key = 0; key < table.size(); ++key) {
         Cells cells{};
-        for (int j = 0; j < 6; ++j)
-            cells[static_cast<std::size_t>(m + j)] = (key >> (2 * j)) & 3u;
+        for (int j = 0; j < 6; ++j) {
+            const int cell = m + j;
+            cells[static_cast<std::size_t>(cell)] = (key >> (2 * j)) & 3u;
+        }
         table[key] = static_cast<std::uint8_t>(WindowValue(cells, m));
     }
     return table;

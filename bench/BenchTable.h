@@ -53,8 +53,8 @@ inline void PrintRow(const std::string& goal, const std::string& figure,
 
 inline std::string Format(const char* format, double value) {
     char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    // A bad format gives an empty cell rather than whatever the buffer held.
+    return std::snprintf(text, sizeof text, format, value) < 0 ? std::string{} : std::string{text};
 }
 
 inline std::string Verdict(bool holds) {

@@ -31,7 +31,7 @@ private:
                static_cast<std::size_t>(row + Border) * std::size_t{Size};
     }
 
-    std::array<std::int16_t, Size * Size> cells_;
+    std::array<std::int16_t, std::size_t{Size} * Size> cells_;
 };
 
 } // namespace pentavo

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +26,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <fcntl.h>
@@ -310,8 +312,9 @@ double Median(std::vector<double> values) {
 
 std::string Format(const char* format, double a, double b, double c) {
     char text[160];
-    std::snprintf(text, sizeof text, format, a, b, c);
-    return text;
+    // A bad format gives an empty cell rather than whatever the buffer held.
+    return std::snprintf(text, sizeof text, format, a, b, c) < 0 ? std::string{}
+                                                                 : std::string{text};
 }
 
 // One line of the performance table that scripts/bench gathers.
@@ -322,8 +325,8 @@ void PrintRow(const std::string& figure, const std::string& measured, const std:
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: bench_startup [--rounds N] [--settle MS] [PROGRAM [MINIMAL [TEXT]]]\n");
+    (void)std::fprintf(
+        stderr, "usage: bench_startup [--rounds N] [--settle MS] [PROGRAM [MINIMAL [TEXT]]]\n");
     return 2;
 }
 
@@ -356,8 +359,11 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if ((arg == "--rounds" || arg == "--settle") && i + 1 < argc) {
-            const int value = std::atoi(argv[++i]);
-            if (value <= 0)
+            const std::string_view text = argv[++i];
+            int value = 0;
+            const auto [end, error] =
+                std::from_chars(text.data(), text.data() + text.size(), value);
+            if (error != std::errc{} || end != text.data() + text.size() || value <= 0)
                 return Usage();
             (arg == "--rounds" ? rounds : settleMs) = value;
         } else if (arg.starts_with("-") || programs.size() == 3) {
@@ -368,7 +374,7 @@ int main(int argc, char* argv[]) {
     }
     // The game, the floor it is held to, and for scale the least a program that draws text does.
     std::vector<Subject> subjects{
-        {"pentavo", programs.size() > 0 ? programs[0] : PENTAVO_PROGRAM, {}, {}, {}},
+        {"pentavo", !programs.empty() ? programs[0] : PENTAVO_PROGRAM, {}, {}, {}},
         {"minimal", programs.size() > 1 ? programs[1] : MINIMAL_PROGRAM, {}, {}, {}},
         {"text", programs.size() > 2 ? programs[2] : MINIMAL_TEXT_PROGRAM, {}, {}, {}}};
 
@@ -422,7 +428,7 @@ int main(int argc, char* argv[]) {
                      Format(" = %.2f x minimal", Median(text.mib) / Median(floor.mib), 0, 0),
                  "-", "-");
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_startup: %s\n", error.what());
+        (void)std::fprintf(stderr, "bench_startup: %s\n", error.what());
         return 1;
     }
     return 0;

@@ -87,7 +87,7 @@ void BM_Turn(benchmark::State& state, double ratio, int turns) {
         state.SkipWithError("the position or the pixel ratio is not the one asked for");
         return;
     }
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the timing loop
         Click(surface, cell);
         state.PauseTiming();
         if (window.TheGame().State().MoveCount != stones + 2 || window.gameWon) {
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
     using namespace pentavo;
     const QTemporaryDir scratch;
     if (!scratch.isValid() || !UseOffscreenScreens(scratch)) {
-        std::fprintf(stderr, "bench_turn: cannot prepare the offscreen screens\n");
+        (void)std::fprintf(stderr, "bench_turn: cannot prepare the offscreen screens\n");
         return 1;
     }
     standardHandler = qInstallMessageHandler(QuietSizeHintNotes);

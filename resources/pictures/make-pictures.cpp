@@ -20,6 +20,7 @@
 #include <functional>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -85,6 +86,14 @@ struct IconDesign {
     double radius;
     double stoneLine;
 
+    // Stepped by a whole count: every figure of a design is exact in binary, so first + i * pitch
+    // is the very offset that adding pitch i times reaches.
+    std::vector<double> LineOffsets() const {
+        std::vector<double> offsets;
+        for (int i = 0; first + i * pitch < size; ++i)
+            offsets.push_back(first + i * pitch);
+        return offsets;
+    }
     std::array<QPointF, 4> StoneCentres() const {
         const double near = first + pitch;
         const double far = first + 2 * pitch;
@@ -107,7 +116,7 @@ constexpr IconDesign IconDesigns[] = {
 void DrawIcon(QPainter& p, const IconDesign& d) {
     p.fillRect(QRectF(0, 0, d.size, d.size), colour::BoardYellow);
     p.setPen(Outline(colour::Navy, d.line));
-    for (double at = d.first; at < d.size; at += d.pitch) {
+    for (const double at : d.LineOffsets()) {
         p.drawLine(QPointF(at, d.first), QPointF(at, d.size));
         p.drawLine(QPointF(d.first, at), QPointF(d.size, at));
     }
@@ -123,7 +132,7 @@ QString IconSvg(const IconDesign& d) {
     const auto number = [](double value) { return QString::number(value, 'g', 6); };
     const auto name = [](const QColor& colour) { return colour.name(); };
     QString lines;
-    for (double at = d.first; at < d.size; at += d.pitch) {
+    for (const double at : d.LineOffsets()) {
         lines += QString("M%1 %2V%3").arg(number(at), number(d.first), number(d.size));
         lines += QString("M%1 %2H%3").arg(number(d.first), number(at), number(d.size));
     }
@@ -340,7 +349,7 @@ bool WriteText(const QDir& folder, const QString& name, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(bytes) != bytes.size() || !file.flush()) {
-        std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(file.fileName()));
+        (void)std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(file.fileName()));
         return false;
     }
     return true;
