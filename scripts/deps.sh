@@ -38,6 +38,7 @@ appstreamcli           appstream
 update-mime-database   shared-mime-info
 dpkg-deb               dpkg
 dpkg-shlibdeps         dpkg-dev
+file                   file
 valgrind               valgrind
 gnuplot                gnuplot-nox
 unshare                util-linux

@@ -10,25 +10,27 @@
 namespace pentavo {
 
 CommonDialog::~CommonDialog() {
-    delete files_; // unless its owner took it along already
+    for (const QPointer<QFileDialog>& files : files_)
+        delete files; // unless its owner took it along already
 }
 
 std::optional<QString> CommonDialog::Run(Form form, QWidget* owner) {
-    if (files_ == nullptr || files_->parentWidget() != owner) {
-        delete files_;
-        files_ = new QFileDialog(owner);
-        files_->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    QPointer<QFileDialog>& kept = files_[form == Form::Save ? 0 : 1];
+    if (kept == nullptr || kept->parentWidget() != owner) {
+        delete kept;
+        kept = new QFileDialog(owner);
+        kept->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+        kept->setAcceptMode(form == Form::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         // An open may name a file that is not there yet; it is created empty.
-        files_->setFileMode(QFileDialog::AnyFile);
+        kept->setFileMode(QFileDialog::AnyFile);
         // Qt's own dialog gives its detail columns fixed widths, too narrow for a size or a date.
-        if (auto* details = files_->findChild<QTreeView*>("treeView")) {
+        if (auto* details = kept->findChild<QTreeView*>("treeView")) {
             details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
             details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
         }
     }
-    QFileDialog& files = *files_;
+    QFileDialog& files = *kept;
     files.setWindowTitle(DialogTitle);
-    files.setAcceptMode(form == Form::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     files.setNameFilters(NameFilters(Filter));
     // Nothing of the last use is offered but the kept name.
     for (auto* view : files.findChildren<QAbstractItemView*>())

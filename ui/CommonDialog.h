@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -39,9 +40,11 @@ public:
 private:
     std::optional<QString> Run(Form form, QWidget* owner);
 
-    // One dialog for every use: each new Qt file dialog that is shown keeps some memory for good
-    // (about 17 KiB a time with Qt 6.4), which a long session of saves and opens would pile up.
-    QPointer<QFileDialog> files_;
+    // One dialog for each form, kept from use to use: each new Qt file dialog that is shown keeps
+    // some memory for good (about 17 KiB a time with Qt 6.4), and turning one dialog from save to
+    // open makes new buttons whose icons Qt caches anew every time; a long session of saves and
+    // opens would pile up either.
+    std::array<QPointer<QFileDialog>, 2> files_;
 };
 
 // The filter in the dialog's own terms: one entry per pair, shown as its description, which gets

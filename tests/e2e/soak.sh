@@ -30,7 +30,8 @@ message_box() {
 }
 
 # The empty cell number PICK (modulo their count) of BOARD as "COL ROW"; false when it is full.
-# (RANDOM is drawn by the caller: drawn in a command substitution it would repeat itself.)
+# (RANDOM is drawn by the caller into a variable: drawn in a command substitution, even as its
+# argument, it would repeat itself and every game would be the same.)
 empty_cell() {
     local cells
     mapfile -t cells < <(awk '{for (c = 1; c <= 15; c++) if (substr($0, c, 1) == ".") print c - 1, NR - 1}' <<<"$BOARD")
@@ -64,9 +65,9 @@ new_game() {
 # One click on a random empty cell: afterwards either two more marks (the computer answered) or a
 # message box that ends the game, which is closed; false once the game has ended.
 click_once() {
-    local before cell deadline=$((SECONDS + E2E_WAIT)) box now
+    local before cell pick=$RANDOM deadline=$((SECONDS + E2E_WAIT)) box now
     before=$(marks_on <<<"$BOARD")
-    cell=$(empty_cell "$RANDOM") || fail "the board is full and no message said so"
+    cell=$(empty_cell "$pick") || fail "the board is full and no message said so"
     # shellcheck disable=SC2086 # two numbers
     click_cell $cell
     while ((SECONDS < deadline)); do

@@ -12,7 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../e2e/lib.sh
 . "$here/../e2e/lib.sh"
 "$e2e_root/scripts/deps.sh" --need cmake cpack desktop-file-validate appstreamcli \
-    update-mime-database dpkg-deb dpkg-shlibdeps || exit 1
+    update-mime-database dpkg-deb dpkg-shlibdeps file || exit 1
 e2e_init package
 
 # --- the staged install -----------------------------------------------------------------------

@@ -98,7 +98,8 @@ private slots:
         QVERIFY(dialog.FileName.isEmpty());
     }
 
-    // The one dialog is used again: each use offers only the kept name, nothing typed before.
+    // A later use offers only the kept name, nothing typed before, in the folder last shown
+    // whichever form showed it.
     void aLaterUseOffersTheKeptNameAndNothingElse() {
         QTemporaryDir folder;
         const QString typed = folder.filePath("typed.pnv");
@@ -108,11 +109,13 @@ private slots:
         CommonDialog dialog;
         QStringList offered;
         QStringList titles;
+        QStringList folders;
         int use = 0;
         ModalDriver person([&](QDialog& shown) {
             auto* name = shown.findChild<QLineEdit*>("fileNameEdit");
             offered.append(name->text());
             titles.append(shown.windowTitle());
+            folders.append(static_cast<QFileDialog&>(shown).directory().absolutePath());
             if (++use == 1) {
                 name->setText(typed);
                 shown.accept();
@@ -122,11 +125,12 @@ private slots:
         });
         dialog.DialogTitle = "Save";
         QCOMPARE(dialog.Show(CommonDialog::Form::Save, &owner), typed);
+        QCOMPARE(dialog.Show(CommonDialog::Form::Save, &owner), std::nullopt);
         dialog.DialogTitle = "Open";
         QCOMPARE(dialog.Show(CommonDialog::Form::Open, &owner), std::nullopt);
-        QCOMPARE(dialog.Show(CommonDialog::Form::Open, &owner), std::nullopt);
-        QCOMPARE(titles, (QStringList{"Save", "Open", "Open"}));
+        QCOMPARE(titles, (QStringList{"Save", "Save", "Open"}));
         QCOMPARE(offered, (QStringList{"", "typed.pnv", ""}));
+        QCOMPARE(folders.mid(1), (QStringList{folder.path(), folder.path()}));
     }
 
     void anEmptyChoiceCountsAsCancelled() {
