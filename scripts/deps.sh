@@ -42,6 +42,7 @@ file                   file
 valgrind               valgrind
 gnuplot                gnuplot-nox
 unshare                util-linux
+setpriv                util-linux
 mount                  mount
 clang++                clang
 clang-tidy             clang-tidy

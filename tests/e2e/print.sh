@@ -23,6 +23,16 @@ if [ "$mode" != noserver ] && [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: the print server and its PDF backend need root; this runs as $(id -un)"
     exit 77
 fi
+# The print server runs its filters as the print user lp. A root folder that others may not enter
+# (mode 700, as a root unpacked into a folder from mktemp -d has it; an installed system has 755)
+# keeps every filter from loading its libraries, and the page comes out blank.
+if [ "$mode" != noserver ]; then
+    "$e2e_root/scripts/deps.sh" --need setpriv || exit 1
+    if ! setpriv --reuid=lp --regid=lp --clear-groups true 2>/dev/null; then
+        echo "SKIP: the print user lp cannot enter / (mode $(stat -c %a /)), so no print filter can run"
+        exit 77
+    fi
+fi
 e2e_init "print-$mode"
 
 # A print server of our own: its own folders, socket and queue, so neither a system print server
