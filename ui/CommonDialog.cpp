@@ -37,9 +37,13 @@ std::optional<QString> CommonDialog::Run(Form form, QWidget* owner) {
         view->clearSelection();
     if (auto* name = files.findChild<QLineEdit*>("fileNameEdit"))
         name->clear();
+    // Either form opens where the other was left, as one dialog would.
+    if (!folder_.isEmpty())
+        files.setDirectory(folder_);
     if (!FileName.isEmpty())
         files.selectFile(FileName);
     const bool accepted = files.exec() == QDialog::Accepted;
+    folder_ = files.directory().absolutePath();
     // The kept dialog's completion list is a window of its own: it must go with the dialog.
     if (auto* name = files.findChild<QLineEdit*>("fileNameEdit"); name && name->completer())
         name->completer()->popup()->hide();

@@ -43,8 +43,10 @@ private:
     // One dialog for each form, kept from use to use: each new Qt file dialog that is shown keeps
     // some memory for good (about 17 KiB a time with Qt 6.4), and turning one dialog from save to
     // open makes new buttons whose icons Qt caches anew every time; a long session of saves and
-    // opens would pile up either.
+    // opens would pile up either way.
     std::array<QPointer<QFileDialog>, 2> files_;
+    // The folder either dialog showed last.
+    QString folder_;
 };
 
 // The filter in the dialog's own terms: one entry per pair, shown as its description, which gets
