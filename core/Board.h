@@ -24,6 +24,9 @@ public:
     std::int16_t operator()(int col, int row) const { return cells_[Index(col, row)]; }
     std::int16_t& operator()(int col, int row) { return cells_[Index(col, row)]; }
 
+    // Every cell, column fastest: index col + row * BoardSize.
+    const std::array<std::int16_t, CellCount>& Cells() const { return cells_; }
+
     void Clear() { cells_.fill(Empty); }
     bool IsFull() const {
         for (std::int16_t c : cells_)

@@ -1,68 +1,137 @@
 #include "engine/FindFive.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace pentavo {
 
 namespace {
 
-// One pass: line s starts at (colBase + colPerLine * s, rowBase + rowPerLine * s) and is walked
-// in steps of (colStep, rowStep) until it leaves the board.
-struct LinePass {
-    int colBase;
-    int colPerLine;
-    int rowBase;
-    int rowPerLine;
-    int colStep;
-    int rowStep;
-};
+// Row r as one word: bit c for a cross at column c, bit 16 + c for a circle. Bits 15 and 31 stay
+// clear, so a run shifted past a row's end meets a gap and breaks. Five empty rows below the board
+// let every row be read as the top of a five, and round the search to whole vectors.
+constexpr std::size_t SearchedRows = BoardSize + 1;
+using RowWords = std::array<std::uint32_t, SearchedRows + 4>;
+constexpr std::uint32_t CrossBits = 0x7FFF;
+constexpr std::uint32_t CircleBits = CrossBits << 16;
 
-// The order decides which mark is reported when both have a five.
-constexpr std::array<LinePass, 6> Passes{{
-    {0, 1, 0, 0, 0, 1},              // columns, top to bottom
-    {0, 0, 0, 1, 1, 0},              // rows, left to right
-    {0, 0, 0, 1, 1, 1},              // falling diagonals from the left edge
-    {0, 1, 0, 0, 1, 1},              // falling diagonals from the top edge
-    {BoardSize - 1, 0, 0, 1, -1, 1}, // rising diagonals from the right edge
-    {0, 1, 0, 0, -1, 1},             // rising diagonals from the top edge
-}};
+#if defined(__SSE2__)
+// Sixteen cells from `first` as the row word of their first fifteen; the last row, which has no
+// sixteenth cell after it, passes an overlapping second half (`secondHalf` 7 instead of 8).
+template <int secondHalf> std::uint32_t RowWord(const std::int16_t* first) {
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(first));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(first + secondHalf));
+    const auto bits = [&](std::int16_t mark) {
+        const __m128i wanted = _mm_set1_epi16(mark);
+        return static_cast<std::uint32_t>(_mm_movemask_epi8(
+            _mm_packs_epi16(_mm_cmpeq_epi16(low, wanted), _mm_cmpeq_epi16(high, wanted))));
+    };
+    std::uint32_t word = bits(Cross) | (bits(Circle) << 16);
+    if constexpr (secondHalf == 7)
+        word = (word & 0x00FF00FFu) | ((word >> 1) & 0x7F007F00u);
+    return word & (CrossBits | CircleBits);
+}
 
-constexpr std::int16_t WinningRun = 5;
+RowWords PackRows(const Board& board) {
+    const std::int16_t* cells = board.Cells().data();
+    RowWords rows{};
+    for (std::size_t r = 0; r + 1 < BoardSize; ++r)
+        rows[r] = RowWord<8>(cells + r * BoardSize);
+    rows[BoardSize - 1] = RowWord<7>(cells + (CellCount - BoardSize));
+    return rows;
+}
+#else
+RowWords PackRows(const Board& board) {
+    RowWords rows{};
+    for (int r = 0; r < BoardSize; ++r) {
+        std::uint32_t word = 0;
+        for (int c = 0; c < BoardSize; ++c) {
+            const std::int16_t cell = board(c, r);
+            word |=
+                (std::uint32_t{cell == Cross} << c) | (std::uint32_t{cell == Circle} << (16 + c));
+        }
+        rows[static_cast<std::size_t>(r)] = word;
+    }
+    return rows;
+}
+#endif
 
-std::int16_t FindFiveOnLine(const Board& board, int col, int row, int colStep, int rowStep) {
-    std::int16_t crosses = 0;
-    std::int16_t circles = 0;
-    for (; OnBoard(col, row); col += colStep, row += rowStep) {
-        const std::int16_t cell = board(col, row);
-        if (cell == Cross) {
-            ++crosses;
-            circles = 0;
-            if (crosses == WinningRun)
-                return Cross;
-        } else if (cell == Circle) {
-            ++circles;
-            crosses = 0;
-            if (circles == WinningRun)
-                return Circle;
-        } else {
-            crosses = 0;
-            circles = 0;
+enum class Direction { Columns, Rows, Falling, Rising };
+constexpr std::array<Direction, 4> PassOrder{Direction::Columns, Direction::Rows,
+                                             Direction::Falling, Direction::Rising};
+
+// Bits of both sides where a five starts in row r: its top cell, or its left cell along a row.
+std::uint32_t FiveStarts(const RowWords& rows, Direction direction, std::size_t r) {
+    const auto at = [&rows, r](std::size_t k) { return rows[r + k]; };
+    switch (direction) {
+    case Direction::Columns:
+        return at(0) & at(1) & at(2) & at(3) & at(4);
+    case Direction::Rows: {
+        const std::uint32_t pairs = at(0) & (at(0) >> 1);
+        return pairs & (pairs >> 2) & (at(0) >> 4);
+    }
+    case Direction::Falling:
+        return at(0) & (at(1) >> 1) & (at(2) >> 2) & (at(3) >> 3) & (at(4) >> 4);
+    case Direction::Rising:
+        return at(0) & (at(1) << 1) & (at(2) << 2) & (at(3) << 3) & (at(4) << 4);
+    }
+    return 0;
+}
+
+// Where the line walk that reports fives meets a five starting at (c, r): lines in the order of
+// their passes, cells along a line from its start. A smaller start along a line is met first.
+int WalkOrder(Direction direction, int c, int r) {
+    constexpr int SecondPass = CellCount;
+    switch (direction) {
+    case Direction::Columns:
+        return c * BoardSize + r;
+    case Direction::Rows:
+        return r * BoardSize + c;
+    case Direction::Falling: // from the left edge (r >= c), then from the top edge
+        return r >= c ? (r - c) * BoardSize + r : SecondPass + (c - r) * BoardSize + r;
+    case Direction::Rising: // from the right edge (c + r >= 14), then from the top edge
+        return c + r >= BoardSize - 1 ? (c + r - (BoardSize - 1)) * BoardSize + r
+                                      : SecondPass + (c + r) * BoardSize + r;
+    }
+    return 0;
+}
+
+// The side whose five in this direction the walk meets first; both sides have one here.
+std::int16_t FirstFiveAlong(const RowWords& rows, Direction direction) {
+    std::array<int, 2> first{CellCount * 2, CellCount * 2}; // crosses, circles
+    for (std::size_t r = 0; r < BoardSize; ++r) {
+        for (std::uint32_t starts = FiveStarts(rows, direction, r); starts != 0;
+             starts &= starts - 1) {
+            const int bit = std::countr_zero(starts);
+            const std::size_t side = bit < 16 ? 0 : 1;
+            first[side] =
+                std::min(first[side], WalkOrder(direction, bit % 16, static_cast<int>(r)));
         }
     }
-    return Empty;
+    return first[0] < first[1] ? Cross : Circle;
 }
 
 } // namespace
 
 std::int16_t FindFive(const Board& board) {
-    for (const LinePass& pass : Passes) {
-        for (int s = 0; s < BoardSize; ++s) {
-            const std::int16_t found =
-                FindFiveOnLine(board, pass.colBase + pass.colPerLine * s,
-                               pass.rowBase + pass.rowPerLine * s, pass.colStep, pass.rowStep);
-            if (found != Empty)
-                return found;
-        }
+    const RowWords rows = PackRows(board);
+    std::array<std::uint32_t, PassOrder.size()> found{};
+    for (std::size_t r = 0; r < SearchedRows; ++r)
+        for (std::size_t d = 0; d < PassOrder.size(); ++d)
+            found[d] |= FiveStarts(rows, PassOrder[d], r);
+    // The walk reports the first direction in its order that holds a five.
+    for (std::size_t d = 0; d < PassOrder.size(); ++d) {
+        const bool crosses = (found[d] & CrossBits) != 0;
+        const bool circles = (found[d] & CircleBits) != 0;
+        if (crosses && circles)
+            return FirstFiveAlong(rows, PassOrder[d]);
+        if (crosses || circles)
+            return crosses ? Cross : Circle;
     }
     return Empty;
 }

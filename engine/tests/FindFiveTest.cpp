@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <random>
 #include <string>
 #include <vector>
@@ -61,6 +63,67 @@ TEST(FindFive, FullBoardWithoutFiveYieldsZero) {
     EXPECT_EQ(FindFive(NoFiveBoard({})), 0);
 }
 
+// One pass: line s starts at (colBase + colPerLine * s, rowBase + rowPerLine * s) and is walked
+// in steps of (colStep, rowStep) until it leaves the board.
+struct LinePass {
+    int colBase;
+    int colPerLine;
+    int rowBase;
+    int rowPerLine;
+    int colStep;
+    int rowStep;
+};
+
+// The order decides which mark is reported when both have a five.
+constexpr std::array<LinePass, 6> Passes{{
+    {0, 1, 0, 0, 0, 1},              // columns, top to bottom
+    {0, 0, 0, 1, 1, 0},              // rows, left to right
+    {0, 0, 0, 1, 1, 1},              // falling diagonals from the left edge
+    {0, 1, 0, 0, 1, 1},              // falling diagonals from the top edge
+    {BoardSize - 1, 0, 0, 1, -1, 1}, // rising diagonals from the right edge
+    {0, 1, 0, 0, -1, 1},             // rising diagonals from the top edge
+}};
+
+constexpr std::int16_t WinningRun = 5;
+
+std::int16_t FindFiveOnLine(const Board& board, int col, int row, int colStep, int rowStep) {
+    std::int16_t crosses = 0;
+    std::int16_t circles = 0;
+    for (; OnBoard(col, row); col += colStep, row += rowStep) {
+        const std::int16_t cell = board(col, row);
+        if (cell == Cross) {
+            ++crosses;
+            circles = 0;
+            if (crosses == WinningRun)
+                return Cross;
+        } else if (cell == Circle) {
+            ++circles;
+            crosses = 0;
+            if (circles == WinningRun)
+                return Circle;
+        } else {
+            crosses = 0;
+            circles = 0;
+        }
+    }
+    return Empty;
+}
+
+// The lines walked one cell at a time in the order that decides between two fives: the plain
+// reading the bit search must agree with.
+std::int16_t WalkedFindFive(const Board& board) {
+    for (const LinePass& pass : Passes) {
+        for (int s = 0; s < BoardSize; ++s) {
+            const std::int16_t found =
+                FindFiveOnLine(board, pass.colBase + pass.colPerLine * s,
+                               pass.rowBase + pass.rowPerLine * s, pass.colStep, pass.rowStep);
+            if (found != Empty)
+                return found;
+        }
+    }
+    return Empty;
+}
+
 // A plain look at every five-cell stretch in all four directions.
 bool HasFive(const Board& board, std::int16_t mark) {
     constexpr int Directions[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
@@ -83,6 +146,7 @@ bool HasFive(const Board& board, std::int16_t mark) {
 TEST(FindFive, AgreesWithAPlainSearchOnRandomBoards) {
     std::mt19937 rng(20240611u);
     int withFive = 0;
+    int bothFive = 0;
     for (int trial = 0; trial < 3000; ++trial) {
         Board board;
         const auto density = 20 + rng() % 60; // percent of cells taken
@@ -93,8 +157,11 @@ TEST(FindFive, AgreesWithAPlainSearchOnRandomBoards) {
             }
         }
         const std::int16_t found = FindFive(board);
-        const bool anyFive = HasFive(board, Cross) || HasFive(board, Circle);
-        ASSERT_EQ(found != 0, anyFive) << "trial " << trial;
+        ASSERT_EQ(found, WalkedFindFive(board)) << "trial " << trial;
+        const bool crossFive = HasFive(board, Cross);
+        const bool circleFive = HasFive(board, Circle);
+        ASSERT_EQ(found != 0, crossFive || circleFive) << "trial " << trial;
+        bothFive += crossFive && circleFive ? 1 : 0;
         if (found != 0) {
             ASSERT_TRUE(HasFive(board, found)) << "trial " << trial;
             ++withFive;
@@ -102,6 +169,7 @@ TEST(FindFive, AgreesWithAPlainSearchOnRandomBoards) {
     }
     EXPECT_GT(withFive, 300); // the boards must exercise both outcomes
     EXPECT_LT(withFive, 2700);
+    EXPECT_GT(bothFive, 100); // and the order that decides between two fives
 }
 
 } // namespace
