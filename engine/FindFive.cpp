@@ -1,65 +1,19 @@
 #include "engine/FindFive.h"
 
+#include "core/StoneRows.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace pentavo {
 
 namespace {
 
-// Row r as one word: bit c for a cross at column c, bit 16 + c for a circle. Bits 15 and 31 stay
-// clear, so a run shifted past a row's end meets a gap and breaks. Five empty rows below the board
-// let every row be read as the top of a five, and round the search to whole vectors.
+// The stone rows, with five empty rows below the board that let every row be read as the top of a
+// five and round the search to whole vectors.
 constexpr std::size_t SearchedRows = BoardSize + 1;
 using RowWords = std::array<std::uint32_t, SearchedRows + 4>;
-constexpr std::uint32_t CrossBits = 0x7FFF;
-constexpr std::uint32_t CircleBits = CrossBits << 16;
-
-#if defined(__SSE2__)
-// Sixteen cells from `first` as the row word of their first fifteen; the last row, which has no
-// sixteenth cell after it, passes an overlapping second half (`secondHalf` 7 instead of 8).
-template <int secondHalf> std::uint32_t RowWord(const std::int16_t* first) {
-    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(first));
-    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(first + secondHalf));
-    const auto bits = [&](std::int16_t mark) {
-        const __m128i wanted = _mm_set1_epi16(mark);
-        return static_cast<std::uint32_t>(_mm_movemask_epi8(
-            _mm_packs_epi16(_mm_cmpeq_epi16(low, wanted), _mm_cmpeq_epi16(high, wanted))));
-    };
-    std::uint32_t word = bits(Cross) | (bits(Circle) << 16);
-    if constexpr (secondHalf == 7)
-        word = (word & 0x00FF00FFu) | ((word >> 1) & 0x7F007F00u);
-    return word & (CrossBits | CircleBits);
-}
-
-RowWords PackRows(const Board& board) {
-    const std::int16_t* cells = board.Cells().data();
-    RowWords rows{};
-    for (std::size_t r = 0; r + 1 < BoardSize; ++r)
-        rows[r] = RowWord<8>(cells + r * BoardSize);
-    rows[BoardSize - 1] = RowWord<7>(cells + (CellCount - BoardSize));
-    return rows;
-}
-#else
-RowWords PackRows(const Board& board) {
-    RowWords rows{};
-    for (int r = 0; r < BoardSize; ++r) {
-        std::uint32_t word = 0;
-        for (int c = 0; c < BoardSize; ++c) {
-            const std::int16_t cell = board(c, r);
-            word |=
-                (std::uint32_t{cell == Cross} << c) | (std::uint32_t{cell == Circle} << (16 + c));
-        }
-        rows[static_cast<std::size_t>(r)] = word;
-    }
-    return rows;
-}
-#endif
 
 enum class Direction { Columns, Rows, Falling, Rising };
 constexpr std::array<Direction, 4> PassOrder{Direction::Columns, Direction::Rows,
@@ -119,15 +73,16 @@ std::int16_t FirstFiveAlong(const RowWords& rows, Direction direction) {
 } // namespace
 
 std::int16_t FindFive(const Board& board) {
-    const RowWords rows = PackRows(board);
+    RowWords rows{};
+    PackStoneRows(board, std::span(rows).first<BoardSize>());
     std::array<std::uint32_t, PassOrder.size()> found{};
     for (std::size_t r = 0; r < SearchedRows; ++r)
         for (std::size_t d = 0; d < PassOrder.size(); ++d)
             found[d] |= FiveStarts(rows, PassOrder[d], r);
     // The walk reports the first direction in its order that holds a five.
     for (std::size_t d = 0; d < PassOrder.size(); ++d) {
-        const bool crosses = (found[d] & CrossBits) != 0;
-        const bool circles = (found[d] & CircleBits) != 0;
+        const bool crosses = (found[d] & StoneRowCrosses) != 0;
+        const bool circles = (found[d] & StoneRowCircles) != 0;
         if (crosses && circles)
             return FirstFiveAlong(rows, PassOrder[d]);
         if (crosses || circles)
