@@ -1,7 +1,9 @@
 #include "ai/ChooseMove.h"
 
 #include "ai/LineTables.h"
+#include "core/StoneRows.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -21,58 +23,86 @@ struct PackedBoard {
     std::array<std::uint64_t, BoardSize> columns;
     std::array<std::uint64_t, DiagonalCount> diagonals;     // index c - r + 14, falling
     std::array<std::uint64_t, DiagonalCount> antiDiagonals; // index c + r, rising
-    std::array<std::uint32_t, BoardSize> emptyRows;         // per column, bit r: (c, r) empty
 };
 
 constexpr std::uint64_t AllOffBoard = ~std::uint64_t{0};
 
-PackedBoard Pack(const Board& board, bool computerFirst) {
-    // Each cell clears the off-board bits of its slot down to its value as the computer sees it.
-    // Index: the board's value; a first mover's marks are the computer's when it moved first.
-    constexpr std::array<std::uint64_t, 4> ClearFirst{
-        SeenOffBoard ^ SeenEmpty, SeenOffBoard ^ SeenOwn, SeenOffBoard ^ SeenOpp, 0};
-    constexpr std::array<std::uint64_t, 4> ClearSecond{
-        SeenOffBoard ^ SeenEmpty, SeenOffBoard ^ SeenOpp, SeenOffBoard ^ SeenOwn,
-        SeenOffBoard ^ SeenOwn};
-    const std::array<std::uint64_t, 4>& clear = computerFirst ? ClearFirst : ClearSecond;
+// Slot s of a framed line as the bits to clear or set there.
+constexpr std::uint64_t InSlot(std::uint64_t seen, int slot) {
+    return seen << (2 * slot);
+}
 
-    PackedBoard packed;
+// The board with no stones: on-board slots empty (0), the frame off the board.
+constexpr PackedBoard EmptyBoard = [] {
+    PackedBoard packed{};
+    packed.rows.fill(AllOffBoard);
     packed.columns.fill(AllOffBoard);
     packed.diagonals.fill(AllOffBoard);
     packed.antiDiagonals.fill(AllOffBoard);
-    packed.emptyRows.fill(0);
-    for (int r = 0; r < BoardSize; ++r) {
-        std::uint64_t row = AllOffBoard;
-        const int rowShift = 2 * (r + Frame);
-        for (int c = 0; c < BoardSize; ++c) {
-            const std::int16_t mark = board(c, r);
-            const std::uint64_t bits = clear[static_cast<std::size_t>(mark & 3)];
-            const int colShift = 2 * (c + Frame);
-            row ^= bits << colShift;
-            packed.columns[static_cast<std::size_t>(c)] ^= bits << rowShift;
-            const int antiDiagonal = c + r;
-            packed.diagonals[static_cast<std::size_t>(c - r + BoardSize - 1)] ^= bits << colShift;
-            packed.antiDiagonals[static_cast<std::size_t>(antiDiagonal)] ^= bits << colShift;
-            packed.emptyRows[static_cast<std::size_t>(c)] |= std::uint32_t{mark == Empty} << r;
+    constexpr std::size_t Size = BoardSize;
+    for (std::size_t c = 0; c < Size; ++c) {
+        for (std::size_t r = 0; r < Size; ++r) {
+            const std::uint64_t offBoardAtColumn =
+                InSlot(SeenOffBoard, static_cast<int>(c) + Frame);
+            packed.rows[r] &= ~offBoardAtColumn;
+            packed.columns[c] &= ~InSlot(SeenOffBoard, static_cast<int>(r) + Frame);
+            packed.diagonals[c - r + Size - 1] &= ~offBoardAtColumn;
+            packed.antiDiagonals[c + r] &= ~offBoardAtColumn;
         }
-        packed.rows[static_cast<std::size_t>(r)] = row;
+    }
+    return packed;
+}();
+
+using StoneRowWords = std::array<std::uint32_t, BoardSize>;
+
+// Only the stones are written: the empty board is copied, and an empty slot is 0.
+PackedBoard Pack(const StoneRowWords& stones, bool computerFirst) {
+    const std::uint64_t crossSeen = computerFirst ? SeenOwn : SeenOpp;
+    const std::uint64_t circleSeen = computerFirst ? SeenOpp : SeenOwn;
+    PackedBoard packed = EmptyBoard;
+    const auto place = [&packed](int c, int r, std::uint64_t seen) {
+        const auto ci = static_cast<std::size_t>(c);
+        const auto ri = static_cast<std::size_t>(r);
+        packed.rows[ri] |= InSlot(seen, c + Frame);
+        packed.columns[ci] |= InSlot(seen, r + Frame);
+        packed.diagonals[ci - ri + BoardSize - 1] |= InSlot(seen, c + Frame);
+        packed.antiDiagonals[ci + ri] |= InSlot(seen, c + Frame);
+    };
+    for (int r = 0; r < BoardSize; ++r) {
+        const std::uint32_t row = stones[static_cast<std::size_t>(r)];
+        for (std::uint32_t crosses = row & StoneRowCrosses; crosses != 0; crosses &= crosses - 1)
+            place(std::countr_zero(crosses), r, crossSeen);
+        for (std::uint32_t circles = row & StoneRowCircles; circles != 0; circles &= circles - 1)
+            place(std::countr_zero(circles) - 16, r, circleSeen);
     }
     return packed;
 }
 
+// Bit 2 * (r + Frame) set for each empty cell (c, r) of a packed column.
+std::uint64_t EmptySlots(std::uint64_t column) {
+    constexpr std::uint64_t LowBits = 0x5555555555555555;
+    constexpr std::uint64_t BeforeBoard = (std::uint64_t{1} << (2 * Frame)) - 1;
+    constexpr std::uint64_t UpToBoardEnd = (std::uint64_t{1} << (2 * (Frame + BoardSize))) - 1;
+    constexpr std::uint64_t OnBoard = LowBits & UpToBoardEnd & ~BeforeBoard;
+    return ~(column | (column >> 1)) & OnBoard;
+}
+
 // The eleven slots centred on position p of a framed line.
 PackedLine Around(std::uint64_t line, int p) {
-    return static_cast<PackedLine>(line >> (2 * p)) & PackedLineMask;
+    // Slots past the eleventh are left in: DirScore's keys take only the slots they need.
+    return static_cast<PackedLine>(line >> (2 * p));
 }
 
 // The four direction scores in descending order, weighed 1000, 100, 10 and 1.
-std::int32_t Ranked(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+using DirectionScores = std::array<std::uint32_t, 4>;
+
+std::int32_t Ranked(const DirectionScores& d) {
     const auto hi = [](std::uint32_t x, std::uint32_t y) { return x > y ? x : y; };
     const auto lo = [](std::uint32_t x, std::uint32_t y) { return x > y ? y : x; };
-    const std::uint32_t abHi = hi(a, b);
-    const std::uint32_t abLo = lo(a, b);
-    const std::uint32_t cdHi = hi(c, d);
-    const std::uint32_t cdLo = lo(c, d);
+    const std::uint32_t abHi = hi(d[0], d[1]);
+    const std::uint32_t abLo = lo(d[0], d[1]);
+    const std::uint32_t cdHi = hi(d[2], d[3]);
+    const std::uint32_t cdLo = lo(d[2], d[3]);
     const std::uint32_t first = hi(abHi, cdHi);
     const std::uint32_t last = lo(abLo, cdLo);
     const std::uint32_t midA = lo(abHi, cdHi);
@@ -81,27 +111,97 @@ std::int32_t Ranked(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint
                                      last);
 }
 
-std::int32_t Score(const PackedBoard& packed, int c, int r) {
+DirectionScores Directions(const PackedBoard& packed, int c, int r) {
     const auto ci = static_cast<std::size_t>(c);
     const auto ri = static_cast<std::size_t>(r);
-    return Ranked(DirScore(Around(packed.rows[ri], c)), DirScore(Around(packed.columns[ci], r)),
-                  DirScore(Around(packed.diagonals[ci - ri + BoardSize - 1], c)),
-                  DirScore(Around(packed.antiDiagonals[ci + ri], c)));
+    return {DirScore(Around(packed.rows[ri], c)), DirScore(Around(packed.columns[ci], r)),
+            DirScore(Around(packed.diagonals[ci - ri + BoardSize - 1], c)),
+            DirScore(Around(packed.antiDiagonals[ci + ri], c))};
+}
+
+// With only a few empty cells left, packing the whole board costs more than reading the forty
+// cells around each of them.
+constexpr int FewEmpty = 12;
+
+// The eleven slots around the empty cell (c, r) along (dc, dr), read from the board.
+PackedLine LineAround(const Board& board, bool computerFirst, int c, int r, int dc, int dr) {
+    const auto seen = [&board, computerFirst](int col, int row) -> PackedLine {
+        if (!OnBoard(col, row))
+            return SeenOffBoard;
+        const std::int16_t mark = board(col, row);
+        if (mark != Cross && mark != Circle)
+            return SeenEmpty;
+        return (mark == Cross) == computerFirst ? SeenOwn : SeenOpp;
+    };
+    PackedLine line = 0;
+    for (int k = 1; k <= 5; ++k) {
+        line |= seen(c - k * dc, r - k * dr) << (2 * (5 - k));
+        line |= seen(c + k * dc, r + k * dr) << (2 * (5 + k));
+    }
+    return line;
+}
+
+// The move when at most FewEmpty cells are empty; false, and nothing written, when more are.
+bool ChooseAmongFew(const Board& board, const StoneRowWords& stones, bool computerFirst,
+                    std::int16_t& column, std::int16_t& row) {
+    // Column-major keys: the smaller key is the earlier cell in the scan order.
+    std::array<int, FewEmpty> empties{};
+    std::size_t count = 0;
+    for (int r = 0; r < BoardSize; ++r) {
+        const std::uint32_t taken = stones[static_cast<std::size_t>(r)];
+        for (std::uint32_t empty = ~(taken | (taken >> 16)) & StoneRowCrosses; empty != 0;
+             empty &= empty - 1) {
+            if (count == empties.size())
+                return false;
+            empties[count++] = std::countr_zero(empty) * BoardSize + r;
+        }
+    }
+    std::int32_t BestScore = 0;
+    int BestCell = CellCount;
+    for (std::size_t i = 0; i < count; ++i) {
+        const int c = empties[i] / BoardSize;
+        const int r = empties[i] % BoardSize;
+        // All four lines read before any table, so that their lookups can miss the cache together.
+        const std::array<PackedLine, 4> lines{LineAround(board, computerFirst, c, r, 1, 0),
+                                              LineAround(board, computerFirst, c, r, 0, 1),
+                                              LineAround(board, computerFirst, c, r, 1, 1),
+                                              LineAround(board, computerFirst, c, r, 1, -1)};
+        const std::int32_t score = Ranked(
+            {DirScore(lines[0]), DirScore(lines[1]), DirScore(lines[2]), DirScore(lines[3])});
+        if (score > BestScore || (score == BestScore && empties[i] < BestCell)) {
+            BestScore = score;
+            BestCell = empties[i];
+        }
+    }
+    if (count == 0)
+        BestCell = 0; // a full board names (0, 0), as the scan does
+    column = static_cast<std::int16_t>(BestCell / BoardSize);
+    row = static_cast<std::int16_t>(BestCell % BoardSize);
+    return true;
 }
 
 } // namespace
 
 void ChooseMove(const Board& board, bool computerFirst, std::int16_t& column, std::int16_t& row) {
-    const PackedBoard packed = Pack(board, computerFirst);
+    StoneRowWords stones;
+    PackStoneRows(board, stones);
+    if (ChooseAmongFew(board, stones, computerFirst, column, row))
+        return;
+    const PackedBoard packed = Pack(stones, computerFirst);
     std::int32_t BestScore = 0;
     int BestColumn = 0;
     int BestRow = 0;
     // Columns, then rows within each; strictly greater, so among equals the first cell stays.
     for (int c = 0; c < BoardSize; ++c) {
-        for (std::uint32_t empty = packed.emptyRows[static_cast<std::size_t>(c)]; empty != 0;
-             empty &= empty - 1) {
-            const int r = std::countr_zero(empty);
-            const std::int32_t score = Score(packed, c, r);
+        for (std::uint64_t empty = EmptySlots(packed.columns[static_cast<std::size_t>(c)]);
+             empty != 0; empty &= empty - 1) {
+            const int r = std::countr_zero(empty) / 2 - Frame;
+            const DirectionScores d = Directions(packed, c, r);
+            // A cell scores at most 1111 times its best direction; most cells cannot win.
+            const std::uint32_t best = std::max(std::max(d[0], d[1]), std::max(d[2], d[3]));
+            if (static_cast<std::int32_t>(1111 * best) <= BestScore)
+                continue;
+            const std::int32_t score = Ranked(d);
             if (score > BestScore) {
                 BestScore = score;
                 BestColumn = c;
@@ -116,7 +216,9 @@ void ChooseMove(const Board& board, bool computerFirst, std::int16_t& column, st
 std::int32_t CellScore(const Board& board, bool computerFirst, int col, int row) {
     if (!OnBoard(col, row) || board(col, row) != Empty)
         return 0;
-    return Score(Pack(board, computerFirst), col, row);
+    StoneRowWords stones;
+    PackStoneRows(board, stones);
+    return Ranked(Directions(Pack(stones, computerFirst), col, row));
 }
 
 } // namespace pentavo

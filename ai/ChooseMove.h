@@ -35,8 +35,11 @@
 //
 // This code reaches the same numbers by table: each board line is kept as a packed word, and the
 // best window value of a direction is looked up from the cells around the candidate in tables
-// built at compile time from the rules above (ai/LineTables). ai/tests keeps the plain
-// window-by-window scorer as the yardstick the tables are tested against, cell by cell.
+// built at compile time from the rules above (ai/LineTables). Only the stones are written into
+// the words, a cell scores only when its best direction could still beat the best so far, and
+// with a dozen empty cells or fewer their lines are read straight from the board instead. ai/tests
+// keeps the plain window-by-window scorer as the yardstick the tables are tested against, cell by
+// cell.
 
 #include "core/Board.h"
 

@@ -1,5 +1,7 @@
 #include "ai/LineTables.h"
 
+#include <utility>
+
 namespace pentavo {
 
 namespace {
@@ -96,34 +98,21 @@ constexpr WindowTable BuildWindowTable(int m) {
 
 template <int m> constexpr WindowTable WindowValues = BuildWindowTable(m);
 
-constexpr int CandidateSlot = 5;
-
-// Cells m..m+5 of a packed line, skipping the candidate's slot.
-constexpr std::uint32_t WindowKey(std::uint32_t line, int m) {
-    std::uint32_t key = 0;
-    for (int j = 0; j < 6; ++j) {
-        const int cell = m + j;
-        const int slot = cell < CandidateSlot ? cell : cell + 1;
-        key |= ((line >> (2 * slot)) & 3u) << (2 * j);
-    }
-    return key;
-}
-
-// The best of windows firstWindow and firstWindow + 1 (window 2 alone for the middle table),
-// keyed by the packed slots from firstSlot on. Cells outside the key are read by none of them.
-template <int KeyBits, int firstSlot, int firstWindow, int windowCount>
+// The best of windows firstWindow .. lastWindow, keyed by the cells from cell firstWindow on.
+template <int KeyBits, int firstWindow, int lastWindow>
 constexpr std::array<std::uint8_t, std::size_t{1} << KeyBits> BuildTable() {
     std::array<std::uint8_t, std::size_t{1} << KeyBits> table{};
     for (std::uint32_t key = 0; key < table.size(); ++key) {
-        const std::uint32_t line = key << (2 * firstSlot);
-        if (((line >> (2 * CandidateSlot)) & 3u) != SeenEmpty)
-            continue;
-        std::uint32_t best = WindowValues<firstWindow>[WindowKey(line, firstWindow)];
-        if constexpr (windowCount == 2) {
-            const std::uint32_t next =
-                WindowValues<firstWindow + 1>[WindowKey(line, firstWindow + 1)];
-            best = next > best ? next : best;
-        }
+        std::uint32_t best = 0;
+        const auto take = [&best, key]<int m>() {
+            constexpr std::uint32_t WindowKeyMask = (1u << WindowKeyBits) - 1;
+            const std::uint32_t value =
+                WindowValues<m>[(key >> (2 * (m - firstWindow))) & WindowKeyMask];
+            best = value > best ? value : best;
+        };
+        [&take]<int... m>(std::integer_sequence<int, m...>) {
+            (take.template operator()<firstWindow + m>(), ...);
+        }(std::make_integer_sequence<int, lastWindow - firstWindow + 1>{});
         table[key] = static_cast<std::uint8_t>(best);
     }
     return table;
@@ -131,11 +120,9 @@ constexpr std::array<std::uint8_t, std::size_t{1} << KeyBits> BuildTable() {
 
 } // namespace
 
-constexpr std::array<std::uint8_t, std::size_t{1} << BackKeyBits> BackWindowsBest =
-    BuildTable<BackKeyBits, 0, 0, 2>();
-constexpr std::array<std::uint8_t, std::size_t{1} << MiddleKeyBits> MiddleWindowBest =
-    BuildTable<MiddleKeyBits, MiddleKeyShift / 2, 2, 1>();
+constexpr std::array<std::uint8_t, std::size_t{1} << BehindKeyBits> BehindWindowsBest =
+    BuildTable<BehindKeyBits, 0, 2>();
 constexpr std::array<std::uint8_t, std::size_t{1} << AheadKeyBits> AheadWindowsBest =
-    BuildTable<AheadKeyBits, AheadKeyShift / 2, 3, 2>();
+    BuildTable<AheadKeyBits, 3, 4>();
 
 } // namespace pentavo

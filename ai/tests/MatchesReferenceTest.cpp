@@ -11,7 +11,7 @@
 namespace pentavo {
 namespace {
 
-// Every one of the 4^10 lines, off-board cells anywhere included: the three window tables
+// Every one of the 4^10 lines, off-board cells anywhere included: the two window tables
 // together give what the plain window-by-window scorer gives.
 TEST(MatchesReference, EveryLineScoresAsThePlainScorer) {
     LineScorer plain;
