@@ -119,6 +119,8 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 note "Depends: $depends"
 grep -Eq '(^|, )libqt6widgets6( |,|$)' <<<"$depends" || fail "the package does not depend on libqt6widgets6"
+grep -Eq '(^|, )libcups2( |,|$)' <<<"$depends" ||
+    fail "the package does not depend on libcups2, which printing loads"
 
 note "the program from the package, unpacked"
 dpkg-deb -x "$deb" "$e2e_scratch/root"
