@@ -112,7 +112,8 @@ constexpr std::array<std::uint8_t, std::size_t{1} << KeyBits> BuildTable() {
         };
         [&take]<int... m>(std::integer_sequence<int, m...>) {
             (take.template operator()<firstWindow + m>(), ...);
-        }(std::make_integer_sequence<int, lastWindow - firstWindow + 1>{});
+        }
+        (std::make_integer_sequence<int, lastWindow - firstWindow + 1>{});
         table[key] = static_cast<std::uint8_t>(best);
     }
     return table;
