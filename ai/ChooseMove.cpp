@@ -83,8 +83,8 @@ std::uint64_t EmptySlots(std::uint64_t column) {
     constexpr std::uint64_t LowBits = 0x5555555555555555;
     constexpr std::uint64_t BeforeBoard = (std::uint64_t{1} << (2 * Frame)) - 1;
     constexpr std::uint64_t UpToBoardEnd = (std::uint64_t{1} << (2 * (Frame + BoardSize))) - 1;
-    constexpr std::uint64_t OnBoard = LowBits & UpToBoardEnd & ~BeforeBoard;
-    return ~(column | (column >> 1)) & OnBoard;
+    constexpr std::uint64_t OnBoardSlots = LowBits & UpToBoardEnd & ~BeforeBoard;
+    return ~(column | (column >> 1)) & OnBoardSlots;
 }
 
 // The eleven slots centred on position p of a framed line.

@@ -1,7 +1,5 @@
 #include "ai/LineTables.h"
 
-#include <utility>
-
 namespace pentavo {
 
 namespace {
@@ -96,24 +94,23 @@ constexpr WindowTable BuildWindowTable(int m) {
     return table;
 }
 
-template <int m> constexpr WindowTable WindowValues = BuildWindowTable(m);
+constexpr std::array<WindowTable, 5> WindowValues{BuildWindowTable(0), BuildWindowTable(1),
+                                                  BuildWindowTable(2), BuildWindowTable(3),
+                                                  BuildWindowTable(4)};
 
 // The best of windows firstWindow .. lastWindow, keyed by the cells from cell firstWindow on.
 template <int KeyBits, int firstWindow, int lastWindow>
 constexpr std::array<std::uint8_t, std::size_t{1} << KeyBits> BuildTable() {
+    constexpr std::uint32_t WindowKeyMask = (1u << WindowKeyBits) - 1;
     std::array<std::uint8_t, std::size_t{1} << KeyBits> table{};
     for (std::uint32_t key = 0; key < table.size(); ++key) {
         std::uint32_t best = 0;
-        const auto take = [&best, key]<int m>() {
-            constexpr std::uint32_t WindowKeyMask = (1u << WindowKeyBits) - 1;
+        for (int m = firstWindow; m <= lastWindow; ++m) {
             const std::uint32_t value =
-                WindowValues<m>[(key >> (2 * (m - firstWindow))) & WindowKeyMask];
+                WindowValues[static_cast<std::size_t>(m)]
+                            [(key >> (2 * (m - firstWindow))) & WindowKeyMask];
             best = value > best ? value : best;
-        };
-        [&take]<int... m>(std::integer_sequence<int, m...>) {
-            (take.template operator()<firstWindow + m>(), ...);
         }
-        (std::make_integer_sequence<int, lastWindow - firstWindow + 1>{});
         table[key] = static_cast<std::uint8_t>(best);
     }
     return table;
