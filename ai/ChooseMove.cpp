@@ -55,10 +55,18 @@ constexpr PackedBoard EmptyBoard = [] {
 
 using StoneRowWords = std::array<std::uint32_t, BoardSize>;
 
+// How the computer sees each side's marks: the first mover's are its own when it moved first.
+struct SeenMarks {
+    std::uint32_t cross;
+    std::uint32_t circle;
+};
+constexpr SeenMarks SeenBy(bool computerFirst) {
+    return computerFirst ? SeenMarks{SeenOwn, SeenOpp} : SeenMarks{SeenOpp, SeenOwn};
+}
+
 // Only the stones are written: the empty board is copied, and an empty slot is 0.
 PackedBoard Pack(const StoneRowWords& stones, bool computerFirst) {
-    const std::uint64_t crossSeen = computerFirst ? SeenOwn : SeenOpp;
-    const std::uint64_t circleSeen = computerFirst ? SeenOpp : SeenOwn;
+    const SeenMarks marks = SeenBy(computerFirst);
     PackedBoard packed = EmptyBoard;
     const auto place = [&packed](int c, int r, std::uint64_t seen) {
         const auto ci = static_cast<std::size_t>(c);
@@ -71,9 +79,9 @@ PackedBoard Pack(const StoneRowWords& stones, bool computerFirst) {
     for (int r = 0; r < BoardSize; ++r) {
         const std::uint32_t row = stones[static_cast<std::size_t>(r)];
         for (std::uint32_t crosses = row & StoneRowCrosses; crosses != 0; crosses &= crosses - 1)
-            place(std::countr_zero(crosses), r, crossSeen);
+            place(std::countr_zero(crosses), r, marks.cross);
         for (std::uint32_t circles = row & StoneRowCircles; circles != 0; circles &= circles - 1)
-            place(std::countr_zero(circles) - 16, r, circleSeen);
+            place(std::countr_zero(circles) - 16, r, marks.circle);
     }
     return packed;
 }
@@ -124,14 +132,12 @@ DirectionScores Directions(const PackedBoard& packed, int c, int r) {
 constexpr int FewEmpty = 12;
 
 // The eleven slots around the empty cell (c, r) along (dc, dr), read from the board.
-PackedLine LineAround(const Board& board, bool computerFirst, int c, int r, int dc, int dr) {
-    const auto seen = [&board, computerFirst](int col, int row) -> PackedLine {
+PackedLine LineAround(const Board& board, SeenMarks marks, int c, int r, int dc, int dr) {
+    const auto seen = [&board, marks](int col, int row) -> PackedLine {
         if (!OnBoard(col, row))
             return SeenOffBoard;
         const std::int16_t mark = board(col, row);
-        if (mark != Cross && mark != Circle)
-            return SeenEmpty;
-        return (mark == Cross) == computerFirst ? SeenOwn : SeenOpp;
+        return mark == Cross ? marks.cross : mark == Circle ? marks.circle : SeenEmpty;
     };
     PackedLine line = 0;
     for (int k = 1; k <= 5; ++k) {
@@ -156,16 +162,16 @@ bool ChooseAmongFew(const Board& board, const StoneRowWords& stones, bool comput
             empties[count++] = std::countr_zero(empty) * BoardSize + r;
         }
     }
+    const SeenMarks marks = SeenBy(computerFirst);
     std::int32_t BestScore = 0;
     int BestCell = CellCount;
     for (std::size_t i = 0; i < count; ++i) {
         const int c = empties[i] / BoardSize;
         const int r = empties[i] % BoardSize;
         // All four lines read before any table, so that their lookups can miss the cache together.
-        const std::array<PackedLine, 4> lines{LineAround(board, computerFirst, c, r, 1, 0),
-                                              LineAround(board, computerFirst, c, r, 0, 1),
-                                              LineAround(board, computerFirst, c, r, 1, 1),
-                                              LineAround(board, computerFirst, c, r, 1, -1)};
+        const std::array<PackedLine, 4> lines{
+            LineAround(board, marks, c, r, 1, 0), LineAround(board, marks, c, r, 0, 1),
+            LineAround(board, marks, c, r, 1, 1), LineAround(board, marks, c, r, 1, -1)};
         const std::int32_t score = Ranked(
             {DirScore(lines[0]), DirScore(lines[1]), DirScore(lines[2]), DirScore(lines[3])});
         if (score > BestScore || (score == BestScore && empties[i] < BestCell)) {

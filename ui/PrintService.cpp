@@ -29,7 +29,7 @@ QPrinterInfo CurrentPrinter() {
 }
 
 // The print server's library, loaded on the first print rather than at start: it and what it
-// pulls in (TLS, Kerberos, service discovery) cost a fifth of the start-up time and 3.6 MiB.
+// pulls in (TLS, Kerberos, service discovery) cost about 4 ms of the start-up and 3.3 MiB.
 struct CupsCalls {
     decltype(&cupsGetNamedDest) getNamedDest = nullptr;
     decltype(&cupsFreeDests) freeDests = nullptr;
