@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-
 #include <random>
 #include <string>
 #include <vector>
