@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds one build folder: build.sh FOLDER [CMAKE OPTIONS...]
+# Configures and builds one build folder: build.sh FOLDER [CMAKE OPTIONS...] [-- TARGET...]
 # With options, the folder is configured afresh whenever they differ from the last time, so an
 # option added, changed or dropped always takes effect; without, a configured folder is built as
 # it is. A failed configure shows what CMake said.
@@ -7,9 +7,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=$1
 shift
-options=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@")
+given=()
+while [ $# -gt 0 ] && [ "$1" != -- ]; do
+    given+=("$1")
+    shift
+done
+[ $# -gt 0 ] && shift
+targets=()
+for target in "$@"; do
+    targets+=(--target "$target")
+done
+options=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${given[@]}")
 stamp=$dir/pentavo-options.txt
-if [ ! -f "$dir/build.ninja" ] || { [ $# -gt 0 ] && [ "$(cat "$stamp" 2>/dev/null)" != "${options[*]}" ]; }; then
+if [ ! -f "$dir/build.ninja" ] || { [ ${#given[@]} -gt 0 ] && [ "$(cat "$stamp" 2>/dev/null)" != "${options[*]}" ]; }; then
     mkdir -p "$dir"
     if ! cmake --fresh -S . -B "$dir" "${options[@]}" >"$dir/configure.log" 2>&1; then
         cat "$dir/configure.log" >&2
@@ -18,4 +28,4 @@ if [ ! -f "$dir/build.ninja" ] || { [ $# -gt 0 ] && [ "$(cat "$stamp" 2>/dev/nul
     fi
     printf '%s' "${options[*]}" >"$stamp"
 fi
-cmake --build "$dir"
+cmake --build "$dir" "${targets[@]}"

@@ -41,6 +41,7 @@ dpkg-shlibdeps         dpkg-dev
 file                   file
 valgrind               valgrind
 gnuplot                gnuplot-nox
+column                 bsdextrautils
 unshare                util-linux
 setpriv                util-linux
 mount                  mount
