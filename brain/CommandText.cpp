@@ -1,34 +1,20 @@
 #include "brain/CommandText.h"
 
+#include "core/Blanks.h"
+
 #include <algorithm>
 
 namespace pentavo {
 
-namespace {
-
-bool IsSpace(char ch) {
-    return ch == ' ' || ch == '\t';
-}
-
-} // namespace
-
-std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && IsSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-CommandLine SplitCommand(std::string_view line) {
-    line = TrimSpaces(line);
-    const auto end = std::find_if(line.begin(), line.end(), IsSpace);
+CommandAndArgs SplitCommand(std::string_view line) {
+    line = TrimBlanks(line);
+    const auto end = std::find_if(line.begin(), line.end(), IsBlank);
     const auto wordLength = static_cast<std::size_t>(end - line.begin());
-    return {line.substr(0, wordLength), TrimSpaces(line.substr(wordLength))};
+    return {line.substr(0, wordLength), TrimBlanks(line.substr(wordLength))};
 }
 
 std::optional<int> ParseNumber(std::string_view text) {
-    text = TrimSpaces(text);
+    text = TrimBlanks(text);
     const bool negative = !text.empty() && text.front() == '-';
     if (negative)
         text.remove_prefix(1);

@@ -8,16 +8,14 @@
 
 namespace pentavo {
 
-// Protocol lines split into pieces: spaces and tabs separate, nothing else does.
-std::string_view TrimSpaces(std::string_view text);
-
-struct CommandLine {
+// Protocol lines split into pieces: blanks (spaces and tabs) separate, nothing else does.
+struct CommandAndArgs {
     std::string_view word; // the command, as written
     std::string_view args; // the rest, trimmed
 };
-CommandLine SplitCommand(std::string_view line);
+CommandAndArgs SplitCommand(std::string_view line);
 
-// A decimal integer with an optional minus sign and spaces around it. Magnitudes beyond
+// A decimal integer with an optional minus sign and blanks around it. Magnitudes beyond
 // NumberLimit saturate there: such a number is off every board, and reading it cannot overflow.
 inline constexpr int NumberLimit = 1'000'000;
 std::optional<int> ParseNumber(std::string_view text);

@@ -2,10 +2,10 @@
 
 #include "ai/ChooseMove.h"
 #include "core/BoardGeometry.h"
+#include "core/Rounding.h"
 #include "engine/FindFive.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace pentavo {
 
@@ -17,13 +17,6 @@ static_assert(BoardLeft * 2 == CellPitch);
 constexpr double BoardDrop = BoardTop - BoardLeft;
 constexpr MoveCode CentreCode = EncodeMove(7, 7);
 constexpr MoveCode SecondOpeningCode = EncodeMove(6, 6);
-
-// Halves go to the even neighbour, whatever the process's rounding mode.
-double RoundHalfToEven(double value) {
-    if (std::fabs(value - std::trunc(value)) == 0.5)
-        return 2.0 * std::round(value / 2.0);
-    return std::round(value);
-}
 
 // The board index (0..14) for a position scaled to cells, or -1 off the board. Rejects NaN and
 // infinities before anything is converted to an integer.

@@ -1,8 +1,12 @@
 #include "forms/NumberText.h"
 
+#include "core/Blanks.h"
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <compare>
 #include <iterator>
 #include <limits>
 #include <string>
@@ -27,9 +31,6 @@ struct ScanResult {
 // Far beyond any value either reading can tell apart, and far from overflowing pointAt.
 constexpr std::int64_t ExponentCap = 1'000'000'000;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -92,7 +93,7 @@ std::optional<std::int16_t> InInt16Range(std::int64_t value) {
     return static_cast<std::int16_t>(value);
 }
 
-std::optional<std::int16_t> RoundHalfToEven(const DecimalDigits& number) {
+std::optional<std::int16_t> RoundedWhole(const DecimalDigits& number) {
     const std::string& digits = number.digits;
     const auto size = static_cast<std::int64_t>(digits.size());
     const auto digitAt = [&](std::int64_t i) {
@@ -115,7 +116,11 @@ std::optional<std::int16_t> RoundHalfToEven(const DecimalDigits& number) {
     const bool restNonZero =
         restFrom < size &&
         digits.find_first_not_of('0', static_cast<std::size_t>(restFrom)) != std::string::npos;
-    if (next > 5 || (next == 5 && (restNonZero || whole % 2 == 1))) {
+    const std::partial_ordering fractionToHalf =
+        next != 5
+            ? next <=> 5
+            : (restNonZero ? std::partial_ordering::greater : std::partial_ordering::equivalent);
+    if (RoundsUp(fractionToHalf, whole % 2 == 1)) {
         ++whole;
     }
     return InInt16Range(number.negative ? -whole : whole);
@@ -152,26 +157,19 @@ double ToDouble(const DecimalDigits& number) {
 } // namespace
 
 std::optional<std::int16_t> ToWholeNumber(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    text = TrimBlanks(text);
     const ScanResult scan = ScanNumber(text);
     if (!scan.number || scan.end != text.size()) {
         return std::nullopt;
     }
-    return RoundHalfToEven(*scan.number);
+    return RoundedWhole(*scan.number);
 }
 
 std::optional<std::int16_t> ToWholeNumber(double value) {
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
-    const double below = std::floor(value);
-    const double fraction = value - below; // exact for every double
-    const bool up = fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0);
-    const double rounded = up ? below + 1.0 : below;
+    const double rounded = RoundHalfToEven(value);
     if (rounded < std::numeric_limits<std::int16_t>::min() ||
         rounded > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
