@@ -14,12 +14,12 @@ namespace {
 
 struct FindFiveCase {
     std::string name;
-    std::vector<CellPos> crosses;
-    std::vector<CellPos> circles;
+    CellList crosses;
+    CellList circles;
     std::int16_t expected;
 };
 
-std::vector<CellPos> Join(std::vector<CellPos> a, const std::vector<CellPos>& b) {
+CellList Join(CellList a, const CellList& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/BoardGeometry.h"
 #include "engine/Game.h"
 #include "engine/tests/RecordingView.h"
-#include "engine/tests/TestLogs.h"
+#include "testkit/Logs.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,10 @@ protected:
         game.ReplayLog();
         view.Clear();
     }
-    void ClickCell(int col, int row) { game.Form_MouseUp(1, 0, CentreX(col), CentreY(row)); }
+    void ClickCell(int col, int row) {
+        game.Form_MouseUp(1, 0, static_cast<float>(CellCentreX(col)),
+                          static_cast<float>(CellCentreY(row)));
+    }
     const GameState& State() const { return game.State(); }
 
     RecordingView view;

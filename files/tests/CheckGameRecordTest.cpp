@@ -1,5 +1,5 @@
 #include "files/GameRecord.h"
-#include "files/tests/Logs.h"
+#include "testkit/Logs.h"
 
 #include <gtest/gtest.h>
 

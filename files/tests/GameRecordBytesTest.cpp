@@ -1,6 +1,6 @@
 #include "files/GameRecord.h"
-#include "files/tests/Logs.h"
 #include "files/tests/TempFolder.h"
+#include "testkit/Logs.h"
 
 #include <gtest/gtest.h>
 

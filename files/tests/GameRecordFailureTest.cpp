@@ -1,7 +1,7 @@
 #include "files/GameRecord.h"
-#include "files/tests/Logs.h"
 #include "files/tests/RestrictedChild.h"
 #include "files/tests/TempFolder.h"
+#include "testkit/Logs.h"
 
 #include <gtest/gtest.h>
 

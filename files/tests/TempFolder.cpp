@@ -55,4 +55,11 @@ Bytes Junk(std::size_t count, unsigned char first) {
     return bytes;
 }
 
+Bytes BytesOf(const MoveLog& log) {
+    Bytes bytes;
+    for (MoveCode code : log)
+        bytes.push_back(static_cast<unsigned char>(code));
+    return bytes;
+}
+
 } // namespace pentavo

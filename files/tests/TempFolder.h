@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Board.h"
+
 #include <filesystem>
 #include <set>
 #include <string>
@@ -31,5 +33,7 @@ void WriteBytes(const std::filesystem::path& file, const Bytes& bytes);
 Bytes ReadBytes(const std::filesystem::path& file);
 // `count` non-zero bytes counting up from `first`, 255 followed by 1.
 Bytes Junk(std::size_t count, unsigned char first = 1);
+// The 225 bytes a record of `log` holds.
+Bytes BytesOf(const MoveLog& log);
 
 } // namespace pentavo
