@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ai/tests/ReferenceMoveChoice.h"
+#include "ai/reference/ReferenceMoveChoice.h"
 #include "core/Board.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 
 #include "bench/BenchPositions.h"
 #include "bench/BenchTable.h"
-#include "brain/tests/ChildProcess.h"
+#include "testkit/ChildProcess.h"
 
 #include <benchmark/benchmark.h>
 

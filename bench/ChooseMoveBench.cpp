@@ -3,7 +3,7 @@
 // every call, for ChooseMove, the plain scorer it replaced, and the floor, side by side.
 
 #include "ai/ChooseMove.h"
-#include "ai/tests/ReferenceMoveChoice.h"
+#include "ai/reference/ReferenceMoveChoice.h"
 #include "bench/BenchPositions.h"
 #include "bench/BenchTable.h"
 

@@ -1,7 +1,7 @@
-#include "ai/tests/LineScorer.h"
+#include "ai/reference/LineScorer.h"
 #include "ai/LineTables.h"
-#include "ai/tests/ReferenceMoveChoice.h"
-#include "ai/tests/WorkGrid.h"
+#include "ai/reference/ReferenceMoveChoice.h"
+#include "ai/reference/WorkGrid.h"
 
 #include <gtest/gtest.h>
 

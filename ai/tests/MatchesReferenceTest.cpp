@@ -1,7 +1,7 @@
 #include "ai/ChooseMove.h"
 #include "ai/LineTables.h"
-#include "ai/tests/LineScorer.h"
-#include "ai/tests/ReferenceMoveChoice.h"
+#include "ai/reference/LineScorer.h"
+#include "ai/reference/ReferenceMoveChoice.h"
 #include "testkit/PositionGenerator.h"
 
 #include <gtest/gtest.h>

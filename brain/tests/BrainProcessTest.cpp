@@ -1,6 +1,6 @@
 #include "ai/ChooseMove.h"
 #include "brain/tests/AboutLine.h"
-#include "brain/tests/ChildProcess.h"
+#include "testkit/ChildProcess.h"
 
 #include <gtest/gtest.h>
 

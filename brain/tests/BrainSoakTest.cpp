@@ -1,5 +1,5 @@
 #include "ai/ChooseMove.h"
-#include "brain/tests/ChildProcess.h"
+#include "testkit/ChildProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ai/tests/ReferenceMoveChoice.h"
+#include "ai/reference/ReferenceMoveChoice.h"
 
-#include "ai/tests/CellScorer.h"
+#include "ai/reference/CellScorer.h"
 
 namespace pentavo {
 

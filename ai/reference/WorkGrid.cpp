@@ -1,4 +1,4 @@
-#include "ai/tests/WorkGrid.h"
+#include "ai/reference/WorkGrid.h"
 
 namespace pentavo {
 

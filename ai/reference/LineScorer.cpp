@@ -1,6 +1,6 @@
-#include "ai/tests/LineScorer.h"
+#include "ai/reference/LineScorer.h"
 
-#include "ai/tests/WorkGrid.h"
+#include "ai/reference/WorkGrid.h"
 
 #include <algorithm>
 

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "ai/LineTables.h"
-#include "ai/tests/LineScorer.h"
+#include "ai/reference/LineScorer.h"
 #include "core/Board.h"
 
 #include <cstdint>
 
 namespace pentavo {
 
-// The move choice written plainly, window by window, as it first shipped. Kept beside the tests
-// as the yardstick the table-driven ChooseMove and CellScore must match exactly.
+// The move choice written plainly, window by window, as it first shipped: the yardstick that the
+// table-driven ChooseMove and CellScore must match exactly, and the benchmarks' "before".
 void ReferenceChooseMove(const Board& board, bool computerFirst, std::int16_t& column,
                          std::int16_t& row);
 std::int32_t ReferenceCellScore(const Board& board, bool computerFirst, int col, int row);

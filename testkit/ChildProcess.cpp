@@ -1,4 +1,4 @@
-#include "brain/tests/ChildProcess.h"
+#include "testkit/ChildProcess.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ai/tests/LineScorer.h"
-#include "ai/tests/WorkGrid.h"
+#include "ai/reference/LineScorer.h"
+#include "ai/reference/WorkGrid.h"
 
 #include <array>
 #include <cstdint>

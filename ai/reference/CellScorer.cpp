@@ -1,4 +1,4 @@
-#include "ai/tests/CellScorer.h"
+#include "ai/reference/CellScorer.h"
 
 #include <algorithm>
 #include <functional>
