@@ -2,8 +2,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pentavo)
 set(CPACK_PACKAGE_VENDOR "The Pentavo developers")
-set(CPACK_PACKAGE_CONTACT "The Pentavo developers <pentavo@users.noreply.github.com>" CACHE STRING
-    "The package's maintainer line")
+set(CPACK_PACKAGE_CONTACT "The Pentavo developers <${PENTAVO_CONTACT}>")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "five in a row against the computer")
 # The long description, under the summary line.

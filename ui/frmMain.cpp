@@ -84,7 +84,7 @@ void frmMain::Form_Load() {
     NameControlsForAccessibility();
     ApplyMinimumSize();
     SetOuterGeometry(ReadMainGeometry(DefaultOuterSize(), MinimumOuterSize()));
-    helpFile_ = QCoreApplication::applicationDirPath() + "/Pentavo.hlp";
+    helpFile_ = QCoreApplication::applicationDirPath() + '/' + HelpFileName;
     options_.ComputerFirst = true;
     options_.UndoMoves = true;
 }

@@ -1,5 +1,7 @@
 #include "resources/pictures/Pictures.h"
 
+#include "resources/pictures/IconSizes.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QList>
@@ -46,7 +48,7 @@ QIcon PictureIcon(const QString& path) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : IconSizes)
         AddPicture(icon, PicturePath(QStringLiteral("icon%1.png").arg(size)));
     return icon;
 }

@@ -5,6 +5,8 @@
 // and rendered at 1x and, but for the larger icons, at 2x ("@2x"). One-unit lines sit on half
 // units so that they fall exactly on pixels at both densities.
 
+#include "resources/pictures/IconSizes.h"
+
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include <QRadialGradient>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -112,6 +115,8 @@ constexpr IconDesign IconDesigns[] = {
     {16, 3.5, 5, 1, 2.3, 0.8}, ScaledIcon(32),  {48, 8.5, 12, 1, 5.25, 1.5}, ScaledIcon(64),
     ScaledIcon(128),           ScaledIcon(256),
 };
+static_assert(std::ranges::equal(IconDesigns, pentavo::IconSizes, {}, &IconDesign::size),
+              "the icon sizes of the build and the designs here differ");
 
 void DrawIcon(QPainter& p, const IconDesign& d) {
     p.fillRect(QRectF(0, 0, d.size, d.size), colour::BoardYellow);

@@ -149,7 +149,7 @@ keys_to "$MAIN_WID" alt+h
 sleep 0.3
 xdo key --clearmodifiers c
 help=$(wait_window '^Pentavo Help$') ||
-    fail "no help window (is $(dirname "$PENTAVO")/Pentavo.hlp there?)"
+    fail "no help window (is the help file there, beside $PENTAVO?)"
 sleep 0.5
 shot help >/dev/null
 read -r hx hy hw hh <<<"$(frame_geometry "$help")"

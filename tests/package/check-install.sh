@@ -4,9 +4,13 @@
 # program started by its menu entry's command, then the Debian package built by CPack, its file
 # list and dependencies read, and the program started from the package unpacked.
 #
-#   check-install.sh BUILD_FOLDER        (E2E_BOARD: the board reader)
+#   check-install.sh BUILD_FOLDER
+#
+# E2E_BOARD: the board reader; PENTAVO_ICON_SIZES, PENTAVO_HELP_FILE: the icon's sizes (separated
+# by spaces) and the help file's name, as the CMake project sets them.
 set -euo pipefail
 BUILD_DIR=$(cd "$1" && pwd)
+: "${PENTAVO_ICON_SIZES:?}" "${PENTAVO_HELP_FILE:?}"
 PENTAVO=unused # e2e_init asks for it; the programs here come from the staged and unpacked trees
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../e2e/lib.sh
@@ -36,8 +40,8 @@ for link in pentavo pbrain-pentavo; do
         fail "bin/$link is not a relative link to ../lib/pentavo/$link: $(ls -l "$usr/bin/$link" 2>&1)"
     [ -x "$usr/lib/pentavo/$link" ] || fail "lib/pentavo/$link is not an installed program"
 done
-[ -s "$usr/lib/pentavo/Pentavo.hlp" ] || fail "no help file beside the program"
-for size in 16 32 48 64 128 256; do
+[ -s "$usr/lib/pentavo/$PENTAVO_HELP_FILE" ] || fail "no help file beside the program"
+for size in $PENTAVO_ICON_SIZES; do
     for icon in "apps/$app_id" "mimetypes/$record_icon"; do
         file=$usr/share/icons/hicolor/${size}x$size/$icon.png
         [ "$(convert "$file" -format '%wx%h' info: 2>&1)" = "${size}x$size" ] ||
@@ -110,8 +114,12 @@ dpkg-deb -c "$deb" >"$e2e_scratch/deb.list"
 grep -q ' \./usr/bin/pentavo -> \.\./lib/pentavo/pentavo$' "$e2e_scratch/deb.list" ||
     fail "the package does not list usr/bin/pentavo as the link to the program:
 $(cat "$e2e_scratch/deb.list")"
-for file in usr/lib/pentavo/pentavo usr/lib/pentavo/Pentavo.hlp "usr/share/applications/$app_id.desktop" \
-    "usr/share/metainfo/$app_id.metainfo.xml" "usr/share/icons/hicolor/256x256/apps/$app_id.png"; do
+packaged=(usr/lib/pentavo/pentavo "usr/lib/pentavo/$PENTAVO_HELP_FILE"
+    "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml")
+for size in $PENTAVO_ICON_SIZES; do
+    packaged+=("usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
+done
+for file in "${packaged[@]}"; do
     grep -q " \./$file\$" "$e2e_scratch/deb.list" || fail "the package lacks $file"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = pentavo ] || fail "the package is not named pentavo"

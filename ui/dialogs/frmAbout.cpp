@@ -7,7 +7,9 @@
 #include "resources/pictures/Pictures.h"
 #include "ui/LineShape.h"
 
+#include <QDate>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace pentavo {
@@ -47,7 +49,10 @@ void frmAbout::CreateControls() {
 
     lblTitle = Label("lblTitle", "1043", QString(), TwipsRect(1440, 240, 4095, 240), this);
     lblVersion = Label("lblVersion", "1042", QString(), TwipsRect(1440, 480, 4095, 225), this);
-    Label("Label2", nullptr, "Released 1 June 2024\nQuestions and ideas: pentavo@example.org",
+    const QDate released = QDate::fromString(ReleaseDate, Qt::ISODate);
+    Label("Label2", nullptr,
+          tr("Released %1\nQuestions and ideas: %2")
+              .arg(QLocale::system().toString(released, "d MMMM yyyy"), ContactAddress),
           TwipsRect(1440, 720, 4215, 495), this);
     Label("Label1", nullptr,
           "This demo edition plays at one fixed strength. Save, open and print your games as "

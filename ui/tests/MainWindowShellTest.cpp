@@ -1,7 +1,9 @@
 #include "core/BoardGeometry.h"
 #include "core/GameOptions.h"
+#include "core/Version.h"
 #include "forms/LoadedForms.h"
 #include "forms/Twips.h"
+#include "resources/pictures/IconSizes.h"
 #include "ui/DrawingSurface.h"
 #include "ui/StatusBar.h"
 #include "ui/frmMain.h"
@@ -160,7 +162,7 @@ private slots:
         QCOMPARE(Moves(window), QList<int>{120});
         QVERIFY(LoadedForms().contains(&window));
         QCOMPARE(window.windowTitle(), QString("Pentavo"));
-        QCOMPARE(window.HelpFile(), QCoreApplication::applicationDirPath() + "/Pentavo.hlp");
+        QCOMPARE(window.HelpFile(), QCoreApplication::applicationDirPath() + '/' + HelpFileName);
 
         // A second load finds the window loaded and changes nothing.
         Action(window, "mnuFileNew")->setText("1001");
@@ -339,10 +341,10 @@ private slots:
         GameOptions options;
         const frmMain window(options);
         const QIcon icon = window.windowIcon();
-        for (const int size : {16, 32, 48, 64, 128, 256})
+        for (const int size : IconSizes)
             QCOMPARE(icon.pixmap(QSize(size, size), 1.0).size(), QSize(size, size));
         const QList<QSize> sizes = icon.availableSizes();
-        for (const int size : {16, 32, 48, 64, 128, 256})
+        for (const int size : IconSizes)
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
     }
 

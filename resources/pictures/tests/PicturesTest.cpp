@@ -1,5 +1,7 @@
 #include "resources/pictures/Pictures.h"
 
+#include "resources/pictures/IconSizes.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
@@ -61,7 +63,7 @@ private slots:
     // On a dense screen two of its files have one pixel size: icon16@2x and icon32.
     void theProgramIconHoldsEverySizeAsQIconDoes() {
         QIcon expected;
-        for (const int size : {16, 32, 48, 64, 128, 256})
+        for (const int size : IconSizes)
             expected.addFile(PicturePath(QStringLiteral("icon%1.png").arg(size)));
         CompareIcons(ProgramIcon(), expected);
     }
