@@ -1,5 +1,7 @@
 #include "ui/HelpViewer.h"
 
+#include "ui/WindowPlacing.h"
+
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
@@ -113,7 +115,8 @@ void HelpViewer::PlaceBesideOwner() {
     // Until it is shown, this window's frame is not known: the owner's is the best guess.
     const QSize frame = owner->frameGeometry().size() - owner->size();
     resize(size().boundedTo(area.size() - frame));
-    move(PlaceBeside(owner->frameGeometry(), size() + frame, area).topLeft());
+    if (CurrentPlacing() == WindowPlacing::ByProgram)
+        move(PlaceBeside(owner->frameGeometry(), size() + frame, area).topLeft());
 }
 
 } // namespace pentavo

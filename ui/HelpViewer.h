@@ -10,8 +10,9 @@ class QTextBrowser;
 
 namespace pentavo {
 
-// The program's help window: the help file (HTML) in a window of its own beside the main window,
-// with Back and Home; Esc or Ctrl+W closes it.
+// The program's help window: the help file (HTML) in a window of its own beside the main window
+// (where the compositor places windows, wherever it puts it), with Back and Home; Esc or Ctrl+W
+// closes it.
 class HelpViewer : public QWidget {
     Q_OBJECT
 

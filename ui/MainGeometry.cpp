@@ -98,17 +98,23 @@ QList<QRect> AvailableScreenAreas() {
     return areas;
 }
 
-QRect ReadMainGeometry(const QSize& defaultOuterSize, const QSize& minimumOuterSize) {
-    const QRect stored(ReadPixels("MainLeft", DefaultPosition, false),
-                       ReadPixels("MainTop", DefaultPosition, false),
-                       ReadPixels("MainWidth", PixelsToTwips(defaultOuterSize.width()), true),
-                       ReadPixels("MainHeight", PixelsToTwips(defaultOuterSize.height()), true));
-    return FitToScreens(stored, AvailableScreenAreas(), minimumOuterSize, DefaultMainPosition());
+QRect ReadMainGeometry(const QSize& defaultOuterSize, const QSize& minimumOuterSize,
+                       WindowPlacing placing) {
+    const QPoint position = placing == WindowPlacing::ByProgram
+                                ? QPoint(ReadPixels("MainLeft", DefaultPosition, false),
+                                         ReadPixels("MainTop", DefaultPosition, false))
+                                : DefaultMainPosition();
+    const QSize size(ReadPixels("MainWidth", PixelsToTwips(defaultOuterSize.width()), true),
+                     ReadPixels("MainHeight", PixelsToTwips(defaultOuterSize.height()), true));
+    return FitToScreens(QRect(position, size), AvailableScreenAreas(), minimumOuterSize,
+                        DefaultMainPosition());
 }
 
-void WriteMainGeometry(const QRect& outer) {
-    SaveSetting(Section, "MainLeft", TwipsText(PixelsToTwips(outer.left())));
-    SaveSetting(Section, "MainTop", TwipsText(PixelsToTwips(outer.top())));
+void WriteMainGeometry(const QRect& outer, WindowPlacing placing) {
+    if (placing == WindowPlacing::ByProgram) {
+        SaveSetting(Section, "MainLeft", TwipsText(PixelsToTwips(outer.left())));
+        SaveSetting(Section, "MainTop", TwipsText(PixelsToTwips(outer.top())));
+    }
     SaveSetting(Section, "MainWidth", TwipsText(PixelsToTwips(outer.width())));
     SaveSetting(Section, "MainHeight", TwipsText(PixelsToTwips(outer.height())));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/WindowPlacing.h"
+
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -13,11 +15,15 @@ namespace pentavo {
 
 // The stored geometry in logical pixels, fitted to the screens (FitToScreens). A key that is
 // absent or holds no usable number takes its default: 1000 twips for left and top,
-// `defaultOuterSize` for the size.
-QRect ReadMainGeometry(const QSize& defaultOuterSize, const QSize& minimumOuterSize = QSize());
+// `defaultOuterSize` for the size. Where the compositor places windows, the stored position is
+// not read: the geometry lies at the default position, which serves only to fit its size.
+QRect ReadMainGeometry(const QSize& defaultOuterSize, const QSize& minimumOuterSize = QSize(),
+                       WindowPlacing placing = CurrentPlacing());
 
 // Stores an outer geometry given in logical pixels: left, top, width, height, in this order.
-void WriteMainGeometry(const QRect& outer);
+// Where the compositor places windows the position is not known: only the size is stored, and
+// the position a session that knew it stored stays.
+void WriteMainGeometry(const QRect& outer, WindowPlacing placing = CurrentPlacing());
 
 // The default position, 1000 twips from the top-left corner, in logical pixels.
 QPoint DefaultMainPosition();

@@ -13,6 +13,7 @@
 #include "ui/MessageBox.h"
 #include "ui/PrintService.h"
 #include "ui/StatusBar.h"
+#include "ui/WindowPlacing.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -153,7 +154,8 @@ void frmMain::ApplyMinimumSize() {
 
 void frmMain::SetOuterGeometry(const QRect& outer) {
     const QSize frame = FrameExtra(*this);
-    move(outer.topLeft());
+    if (CurrentPlacing() == WindowPlacing::ByProgram)
+        move(outer.topLeft());
     resize(outer.size() - frame);
     sizeAwaitsFrame_ = frame.isNull();
 }

@@ -128,6 +128,43 @@ private slots:
         QCOMPARE(FitToScreens(outer, areas, Minimum, DefaultMainPosition()), expected);
     }
 
+    // A session on X11 stored 1230, 2340 twips (82, 156 pixels); a Wayland compositor places
+    // windows itself, so there the position is neither read nor written, and X11's survives.
+    void thePositionIsReadAndWrittenOnlyWhereTheProgramPlacesItsWindows_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("positionStored");
+        QTest::addColumn<QRect>("read");
+        QTest::addColumn<QStringList>("storedAfter");
+        const QRect x11Place(82, 156, 480, 530);
+        const QRect defaultPlace(DefaultPosition, QSize(480, 530));
+        const QStringList written{"150", "300", "4500", "6000"};
+        QTest::newRow("X11") << "xcb" << true << x11Place << written;
+        QTest::newRow("offscreen") << "offscreen" << true << x11Place << written;
+        QTest::newRow("Wayland") << "wayland" << true << defaultPlace
+                                 << QStringList{"1230", "2340", "4500", "6000"};
+        QTest::newRow("Wayland through EGL")
+            << "wayland-egl" << true << defaultPlace << QStringList{"1230", "2340", "4500", "6000"};
+        QTest::newRow("Wayland, no position stored")
+            << "wayland" << false << defaultPlace << QStringList{"", "", "4500", "6000"};
+        QTest::newRow("X11, no position stored") << "xcb" << false << defaultPlace << written;
+    }
+    void thePositionIsReadAndWrittenOnlyWhereTheProgramPlacesItsWindows() {
+        QFETCH(QString, platform);
+        QFETCH(bool, positionStored);
+        QFETCH(QRect, read);
+        QFETCH(QStringList, storedAfter);
+        if (positionStored) {
+            Store("MainLeft", "1230");
+            Store("MainTop", "2340");
+        }
+        const WindowPlacing placing = PlacingOf(platform);
+        QCOMPARE(ReadMainGeometry(DefaultSize, QSize(), placing), read);
+        WriteMainGeometry(QRect(10, 20, 300, 400), placing);
+        const char* keys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(Store().value(QString("Settings/") + keys[i]).toString(), storedAfter[i]);
+    }
+
     void negativeEdgesOfAMaximisedWindowAreKept() {
         WriteMainGeometry(QRect(-8, -8, 816, 816));
         QCOMPARE(ReadMainGeometry(DefaultSize), QRect(-8, -8, 816, 816));
