@@ -21,6 +21,12 @@ xdotool                xdotool
 xwininfo               x11-utils
 xprop                  x11-utils
 openbox                openbox
+sway                   sway
+swaymsg                sway
+grim                   grim
+wtype                  wtype
+wayland-scanner        libwayland-bin
+pkg-config             pkg-config
 import                 imagemagick
 convert                imagemagick
 cupsd                  cups
@@ -44,6 +50,7 @@ gnuplot                gnuplot-nox
 column                 bsdextrautils
 unshare                util-linux
 setpriv                util-linux
+jq                     jq
 mount                  mount
 clang++                clang
 clang-tidy             clang-tidy
@@ -56,6 +63,8 @@ libgtest-dev           GoogleTest
 libbenchmark-dev       Google Benchmark
 libcups2-dev           the print server client library, which takes the print jobs
 libxcb1-dev            the X client that times start-up (bench/startup)
+qt6-wayland            the Wayland platform plugin of Qt, with which a Wayland desktop runs the program natively
+libwayland-dev         the Wayland client library the end-to-end pointer helper clicks through
 printer-driver-cups-pdf the PDF printer the print tests print to
 libclang-rt-14-dev     the sanitizer and libFuzzer runtimes of clang, for the fuzz programs
 '

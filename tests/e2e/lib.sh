@@ -8,6 +8,12 @@
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_WAIT=${E2E_WAIT:-20} # seconds any single wait may take before the run fails
 
+# The game that keyboard.sh and wayland.sh play by keys and by clicks: the person's cells (column
+# row), on which the computer completes five with its fourth reply, and the record every run of it
+# saves (the computer's replies included), whatever the window system.
+E2E_GAME_CELLS=("3 3" "11 4" "2 12" "0 14")
+E2E_GAME_RECORD=(120 52 103 76 86 195 137 225 154)
+
 e2e_pids=()
 e2e_scratch=""
 
