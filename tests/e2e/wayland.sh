@@ -117,11 +117,6 @@ window_geometry() {
     sway_windows | jq -r --argjson id "$1" 'select(.id == $id) | .rect | "\(.x) \(.y) \(.width) \(.height)"'
 }
 
-# No frames here: a window's outer edges are its own.
-frame_geometry() {
-    window_geometry "$1"
-}
-
 focus() {
     as_user swaymsg "[con_id=$1] focus" >/dev/null
 }
@@ -129,7 +124,7 @@ focus() {
 # keys_to WID KEY...: keys in xdotool's spelling ("ctrl+s", "Return", "Left"), typed by wtype into
 # the window once focused. wtype's keyboard is new each time: the client needs a moment to take it.
 keys_to() {
-    local wid=$1 key part args=(-s 500)
+    local wid=$1 key part m args=(-s 500)
     shift
     focus "$wid"
     for key in "$@"; do
