@@ -62,7 +62,13 @@ wayland_init() {
     FILES="$e2e_scratch/files"
     CONF="$XDG_CONFIG_HOME/Pentavo/Pentavo.conf"
     SCREEN=${E2E_SCREEN:-1024x768}
+    e2e_extra_cleanup=keep_logs
     start_sway
+}
+
+# The program's and sway's logs stay beside the pictures, for a run that failed.
+keep_logs() {
+    cp "$e2e_scratch"/*.log "$SHOTS/" 2>/dev/null
 }
 
 # Every window floats, as on a desktop that does not tile: it takes the size the program asks for.
