@@ -5,7 +5,8 @@
 # window's size kept from one start to the next while the position an X11 session stored stays
 # as it was.
 #
-#   wayland.sh PROGRAM BUILD_FOLDER     (E2E_BOARD: the board reader, E2E_POINTER: the clicker)
+#   wayland.sh PROGRAM BUILD_FOLDER     (E2E_BOARD: the board reader, E2E_POINTER: the clicker,
+#                                        E2E_HELP_FILE: the name of the help file beside PROGRAM)
 #
 # E2E_SCALE=1.5 E2E_SCREEN=1366x768: instead, one short run at that scale, whose pictures show
 # the whole board crisp (the README's Wayland picture is one of them).
@@ -44,7 +45,7 @@ wayland_init() {
     mkdir -m 0700 "$e2e_scratch/runtime"
     mkdir "$e2e_scratch/config" "$e2e_scratch/home" "$e2e_scratch/files" "$e2e_scratch/bin"
     # The build may lie where nobody cannot reach: the program and its help file are copied.
-    cp "$program" "$(dirname "$program")/Pentavo.hlp" "$E2E_POINTER" "$e2e_scratch/bin/"
+    cp "$program" "$(dirname "$program")/${E2E_HELP_FILE:?help file name}" "$E2E_POINTER" "$e2e_scratch/bin/"
     chmod -R a+rX "$e2e_scratch/bin"
     [ "$(id -u)" -eq 0 ] && chown 65534:65534 "$e2e_scratch"/{runtime,config,home,files}
     export XDG_RUNTIME_DIR="$e2e_scratch/runtime"
