@@ -188,8 +188,8 @@ void Brain::AddToBlock(std::string_view line) {
 }
 
 void Brain::NoteBlockError(std::string_view reason) {
-    if (block_->fault)
-        block_->fault = Outcome::Failed(std::string(reason));
+    if (block_->read)
+        block_->read = Outcome::Failed(std::string(reason));
 }
 
 std::string Brain::FinishBlock() {
@@ -197,8 +197,8 @@ std::string Brain::FinishBlock() {
     block_.reset();
     if (!started_)
         return Error("no START yet");
-    if (!block.fault)
-        return Error(block.fault);
+    if (!block.read)
+        return Error(block.read);
     return MoveOn(block.position);
 }
 

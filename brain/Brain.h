@@ -33,7 +33,8 @@ public:
 private:
     struct BoardBlock {
         Board position;
-        Outcome fault = Outcome::Done(); // the first fault met in the block, answered at DONE
+        // Done while every line so far was read; else failed with the first fault, told at DONE.
+        Outcome read = Outcome::Done();
     };
 
     using Answer = std::optional<std::string>;

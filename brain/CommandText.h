@@ -21,7 +21,7 @@ inline constexpr int NumberLimit = 1'000'000;
 std::optional<int> ParseNumber(std::string_view text);
 
 // Exactly out.size() numbers separated by commas, as in "7,7" or "3, 4 ,1".
-bool ParseNumbers(std::string_view text, std::span<int> out);
+[[nodiscard]] bool ParseNumbers(std::string_view text, std::span<int> out);
 
 // The text made safe to echo on one answer line: bytes outside printable ASCII become '?', and a
 // text longer than maxLength is cut and marked with "...".

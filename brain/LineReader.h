@@ -15,7 +15,7 @@ public:
 
     // The next line, without its end; false once the input is used up. A last line without an
     // end is still a line.
-    bool Next(std::string& line);
+    [[nodiscard]] bool Next(std::string& line);
 
 private:
     std::streambuf& in_;

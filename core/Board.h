@@ -53,7 +53,7 @@ constexpr MoveCode EncodeMove(int col, int row) {
 }
 
 // Splits a code into its cell; false (and nothing written) when the code names no cell.
-constexpr bool DecodeMove(MoveCode code, std::int16_t& col, std::int16_t& row) {
+[[nodiscard]] constexpr bool DecodeMove(MoveCode code, std::int16_t& col, std::int16_t& row) {
     if (code <= 0)
         return false;
     const int r = code / 16;

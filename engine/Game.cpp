@@ -61,7 +61,8 @@ void Game::DrawAllCells() {
 }
 
 void Game::PlacePlayerMove(std::int16_t col, std::int16_t row) {
-    PlaceMark(col, row);
+    // A click on a taken cell is no failure: the person's move simply is not played.
+    static_cast<void>(PlaceMark(col, row));
 }
 
 bool Game::PlaceMark(std::int16_t col, std::int16_t row) {

@@ -53,7 +53,7 @@ private:
     void DrawAllCells();
     // Draws, stores and logs the mark of the side to move; false (nothing done) when the cell is
     // off the board or taken, or the log is full.
-    bool PlaceMark(std::int16_t col, std::int16_t row);
+    [[nodiscard]] bool PlaceMark(std::int16_t col, std::int16_t row);
 
     GameView& view_;
     GameOptions& options_;

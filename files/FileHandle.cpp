@@ -7,51 +7,62 @@
 namespace pentavo {
 
 FileHandle::~FileHandle() {
+    // Only a handle whose work already failed, or needed nothing written, is closed here: its
+    // failure is told, or there is nothing a failed close could lose.
     if (fd_ >= 0)
-        ::close(fd_);
+        static_cast<void>(::close(fd_));
 }
 
-bool FileHandle::Close() {
+Outcome FileHandle::Close() {
     const int fd = fd_;
     fd_ = -1;
     // Linux releases the descriptor even when close fails, so a retry could close another file.
-    return ::close(fd) == 0;
+    return ::close(fd) == 0 ? Outcome::Done() : SystemFailure();
 }
 
-bool WriteAllAt(int fd, const unsigned char* data, std::size_t size, off_t offset) {
+Outcome FileHandle::SyncAndClose() {
+    if (::fsync(fd_) != 0)
+        return SystemFailure();
+    return Close();
+}
+
+Outcome SystemFailure() {
+    return Outcome::Failed(ErrorText(errno));
+}
+
+Outcome WriteAllAt(int fd, const unsigned char* data, std::size_t size, off_t offset) {
     while (size > 0) {
         const ssize_t written = ::pwrite(fd, data, size, offset);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            return false;
+            return SystemFailure();
         }
-        if (written == 0) {
-            errno = ENOSPC;
-            return false;
-        }
+        if (written == 0)
+            return Outcome::Failed(ErrorText(ENOSPC));
         data += written;
         size -= static_cast<std::size_t>(written);
         offset += written;
     }
-    return true;
+    return Outcome::Done();
 }
 
-ssize_t ReadUpToAt(int fd, unsigned char* data, std::size_t size, off_t offset) {
-    std::size_t total = 0;
-    while (total < size) {
+Outcome ReadUpToAt(int fd, unsigned char* data, std::size_t size, off_t offset,
+                   std::size_t& count) {
+    count = 0;
+    while (count < size) {
         const ssize_t got =
-            ::pread(fd, data + total, size - total, offset + static_cast<off_t>(total));
+            ::pread(fd, data + count, size - count, offset + static_cast<off_t>(count));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return -1;
+            return SystemFailure();
         }
         if (got == 0)
             break;
-        total += static_cast<std::size_t>(got);
+        count += static_cast<std::size_t>(got);
     }
-    return static_cast<ssize_t>(total);
+    return Outcome::Done();
 }
 
 std::string ErrorText(int error) {

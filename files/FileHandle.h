@@ -1,10 +1,15 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <cstddef>
 #include <string>
 #include <sys/types.h>
 
 namespace pentavo {
+
+// The system calls' own -1 and errno are read where each call is made and turned into an Outcome
+// there; every failure below carries the system's reason alone (the caller names the file).
 
 // Owns one open file descriptor. Close() reports the outcome; the destructor closes silently,
 // for the paths that are already failing.
@@ -17,19 +22,24 @@ public:
 
     bool IsOpen() const { return fd_ >= 0; }
     int Get() const { return fd_; }
-    // False with errno set when the close failed; the descriptor is gone either way.
-    bool Close();
+    // The descriptor is gone either way.
+    Outcome Close();
+    // Hands the written bytes to the disk, then closes.
+    Outcome SyncAndClose();
 
 private:
     int fd_;
 };
 
-// Writes all `size` bytes at `offset`, retrying short writes; false with errno set on failure.
-bool WriteAllAt(int fd, const unsigned char* data, std::size_t size, off_t offset);
+// The reason of the system call that just failed, from errno.
+Outcome SystemFailure();
 
-// Reads up to `size` bytes at `offset`, stopping early only at the end of the file. The count
-// read, or -1 with errno set.
-ssize_t ReadUpToAt(int fd, unsigned char* data, std::size_t size, off_t offset);
+// Writes all `size` bytes at `offset`, retrying short writes.
+Outcome WriteAllAt(int fd, const unsigned char* data, std::size_t size, off_t offset);
+
+// Reads up to `size` bytes at `offset` and sets `count` to how many, stopping early only at the
+// end of the file.
+Outcome ReadUpToAt(int fd, unsigned char* data, std::size_t size, off_t offset, std::size_t& count);
 
 // The system's text for an error number, e.g. "Permission denied".
 std::string ErrorText(int error);

@@ -8,14 +8,15 @@
 
 namespace pentavo {
 
-Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log) {
+Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log, MissingRecord missing) {
     const auto fail = [&path](const std::string& reason) {
         return Outcome::Failed(FileFailure("open", path.string(), reason));
     };
 
     // O_NONBLOCK keeps a FIFO from stalling the open until it is refused below.
+    const int create = missing == MissingRecord::Create ? O_CREAT : 0;
     FileHandle file(
-        ::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+        ::open(path.c_str(), O_RDONLY | create | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
     if (!file.IsOpen())
         return fail(ErrorText(errno));
     struct stat info {};
@@ -24,11 +25,13 @@ Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log) {
     if (!S_ISREG(info.st_mode))
         return fail("Not a regular file");
 
+    // Bytes past the end of a short file stay 0.
     std::array<unsigned char, CellCount> bytes{};
-    if (ReadUpToAt(file.Get(), bytes.data(), bytes.size(), 0) < 0)
-        return fail(ErrorText(errno));
-    if (!file.Close())
-        return fail(ErrorText(errno));
+    std::size_t count = 0;
+    if (const Outcome read = ReadUpToAt(file.Get(), bytes.data(), bytes.size(), 0, count); !read)
+        return fail(read.Message());
+    if (const Outcome closed = file.Close(); !closed)
+        return fail(closed.Message());
 
     if (const Outcome decoded = DecodeGameRecord(bytes, log); !decoded)
         return fail(decoded.Message());

@@ -33,19 +33,23 @@ Outcome CreateRecord(const std::filesystem::path& path, const RecordBytes& bytes
     FileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666));
     if (!file.IsOpen())
         return SaveFailure(path, ErrorText(errno));
-    if (WriteAllAt(file.Get(), bytes.data(), bytes.size(), 0) && ::fsync(file.Get()) == 0 &&
-        file.Close())
+    Outcome written = WriteAllAt(file.Get(), bytes.data(), bytes.size(), 0);
+    if (written)
+        written = file.SyncAndClose();
+    if (written)
         return Outcome::Done();
-    const int error = errno;
-    ::unlink(path.c_str());
-    return SaveFailure(path, ErrorText(error));
+    // The write's failure is the one told; should the removal fail too, the file stays.
+    static_cast<void>(::unlink(path.c_str()));
+    return SaveFailure(path, written.Message());
 }
 
 Outcome WriteInPlace(const std::filesystem::path& path, FileHandle& file,
                      const RecordBytes& bytes) {
-    if (!WriteAllAt(file.Get(), bytes.data(), bytes.size(), 0) || ::fsync(file.Get()) != 0 ||
-        !file.Close())
-        return SaveFailure(path, ErrorText(errno));
+    Outcome written = WriteAllAt(file.Get(), bytes.data(), bytes.size(), 0);
+    if (written)
+        written = file.SyncAndClose();
+    if (!written)
+        return SaveFailure(path, written.Message());
     return Outcome::Done();
 }
 
@@ -70,11 +74,11 @@ Outcome WriteGameRecord(const std::filesystem::path& path, const MoveLog& log) {
     if (!S_ISREG(info.st_mode))
         return SaveFailure(path, "Not a regular file");
 
-    const Replacement replaced = ReplaceRecord(path, info, bytes);
-    if (replaced.impossible)
+    const std::optional<Outcome> replaced = ReplaceRecord(path, info, bytes);
+    if (!replaced)
         return WriteInPlace(path, file, bytes);
-    if (!replaced.outcome)
-        return SaveFailure(path, replaced.outcome.Message());
+    if (!*replaced)
+        return SaveFailure(path, replaced->Message());
     return Outcome::Done();
 }
 

@@ -30,6 +30,10 @@ void ShowMessageBox(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, AppTitle, text, QMessageBox::Ok, owner);
     MakeRoomForCaption(box);
     box.exec();
+    // Without a window manager the keyboard's focus falls to the screen's root as the box goes,
+    // and the owner's shortcuts stay dead until it is clicked.
+    if (owner != nullptr && owner->window()->isVisible())
+        owner->window()->activateWindow();
 }
 
 void ShowFailure(QWidget* owner, const Outcome& outcome) {

@@ -9,7 +9,7 @@ class QWidget;
 namespace pentavo {
 
 // The program's message: modal over `owner`, titled "Pentavo", with the text, an OK button and no
-// icon. Returns once it is closed.
+// icon. Returns once it is closed, with the owner's window active again.
 void ShowMessageBox(QWidget* owner, const QString& text);
 
 // Every failure the person is told of takes this one way: its message in the program's message

@@ -54,12 +54,17 @@ const CupsCalls* Cups() {
     return calls.getNamedDest && calls.freeDests && calls.printFile ? &calls : nullptr;
 }
 
+// Whatever failed, the person is told only that the window was not printed.
+Outcome NotPrinted() {
+    return Outcome::Failed("The form can't be printed.");
+}
+
 // Hands a finished PDF to the print server for the queue `printer` ("queue" or "queue/instance",
-// with the instance's own defaults); false when the server refuses or cannot be reached.
-bool SubmitJob(const QString& printer, const QString& pdf) {
+// with the instance's own defaults); failed when the server refuses or cannot be reached.
+Outcome SubmitJob(const QString& printer, const QString& pdf) {
     const CupsCalls* cups = Cups();
     if (cups == nullptr)
-        return false;
+        return NotPrinted();
     const qsizetype slash = printer.indexOf('/');
     const QByteArray queue = printer.left(slash).toLocal8Bit();
     const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1).toLocal8Bit();
@@ -69,23 +74,24 @@ bool SubmitJob(const QString& printer, const QString& pdf) {
                            instance.isEmpty() ? nullptr : instance.constData()),
         freeDest);
     if (!dest)
-        return false;
-    return cups->printFile(dest->name, QFile::encodeName(pdf).constData(), AppTitle,
-                           dest->num_options, dest->options) != 0;
+        return NotPrinted();
+    const int job = cups->printFile(dest->name, QFile::encodeName(pdf).constData(), AppTitle,
+                                    dest->num_options, dest->options);
+    return job != 0 ? Outcome::Done() : NotPrinted();
 }
 
 } // namespace
 
-bool PrintService::PrintImage(const QImage& image) {
+Outcome PrintService::PrintImage(const QImage& image) {
     const QPrinterInfo info = CurrentPrinter();
     // Without a printer QPrinter quietly turns into a PDF writer with no file.
     if (info.isNull() || image.isNull())
-        return false;
+        return NotPrinted();
     // The page is made here and handed to the server by us: Qt's own hand-over drops the server's
     // answer, so a queue that refuses the job would pass for a print that worked.
     const QTemporaryDir folder;
     if (!folder.isValid())
-        return false;
+        return NotPrinted();
     const QString pdf = folder.filePath("page.pdf");
     QPrinter printer(info, QPrinter::HighResolution);
     const QPageLayout layout =
@@ -96,14 +102,14 @@ bool PrintService::PrintImage(const QImage& image) {
     printer.setDocName(AppTitle);
     QPainter painter;
     if (!painter.begin(&printer))
-        return false;
+        return NotPrinted();
     const QRect page = painter.viewport();
     QSize size = image.size();
     size.scale(page.size(), Qt::KeepAspectRatio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRect(page.topLeft(), size), image);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return false;
+        return NotPrinted();
     return SubmitJob(info.printerName(), pdf);
 }
 

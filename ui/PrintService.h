@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <QString>
 
 class QImage;
@@ -12,9 +14,9 @@ class PrintService {
 public:
     virtual ~PrintService() = default;
 
-    // Prints the picture on the current printer, scaled to fit the page; false when there is no
+    // Prints the picture on the current printer, scaled to fit the page; failed when there is no
     // printer or the job failed.
-    virtual bool PrintImage(const QImage& image);
+    virtual Outcome PrintImage(const QImage& image);
 
     // The printer dialog, modal over `owner`, with this title. Nothing is read back from it; a
     // cancel passes silently.

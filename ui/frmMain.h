@@ -18,6 +18,7 @@ class QToolBar;
 
 namespace pentavo {
 
+enum class MissingRecord;
 class DrawingSurface;
 class HelpViewer;
 class LineShape;
@@ -68,9 +69,10 @@ public:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
-    // Opens a record by name as File > Open does once the name is chosen: the same checks and
-    // messages (the file named on the command line comes this way).
-    void OpenRecord(const QString& name);
+    // Opens the record named on the command line as File > Open does once the name is chosen: the
+    // same checks and messages. A name that does not exist is taken for a slip and told of;
+    // nothing is created.
+    void OpenRecordFromCommandLine(const QString& name);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +112,8 @@ private:
     void FitOuterSizeToFrame();
     // The chosen record file for Save or Open; "Empty file" when none was chosen.
     std::optional<QString> AskRecordName(const QString& title, CommonDialog::Form form);
+    // Reads, checks and replays a record; the dialog offers its name next.
+    void OpenRecord(const QString& name, MissingRecord missing);
 
     GameOptions& options_;
     Game game_;

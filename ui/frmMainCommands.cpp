@@ -48,8 +48,7 @@ void frmMain::mnuFilePageSetup_Click() {
 void frmMain::mnuFilePrintPreview_Click() {}
 
 void frmMain::mnuFilePrint_Click() {
-    if (!printService_->PrintImage(grab().toImage()))
-        ShowFailure(this, Outcome::Failed("The form can't be printed."));
+    ShowFailure(this, printService_->PrintImage(grab().toImage()));
 }
 
 void frmMain::mnuFileExit_Click() {

@@ -5,6 +5,7 @@
 #include "ui/MessageBox.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <filesystem>
 
@@ -39,15 +40,24 @@ void frmMain::mnuFileSave_Click() {
 void frmMain::mnuFileOpen_Click() {
     const std::optional<QString> name = AskRecordName("Open", CommonDialog::Form::Open);
     if (name)
-        OpenRecord(*name);
+        OpenRecord(*name, MissingRecord::Create);
 }
 
-void frmMain::OpenRecord(const QString& name) {
+void frmMain::OpenRecordFromCommandLine(const QString& name) {
+    if (!QFileInfo::exists(name)) {
+        ShowMessageBox(this, tr("The file \"%1\" does not exist.").arg(name));
+        return;
+    }
+    // Refused too, should the name vanish before it is opened.
+    OpenRecord(name, MissingRecord::Refuse);
+}
+
+void frmMain::OpenRecord(const QString& name, MissingRecord missing) {
     // The dialog offers it next, as it does a name chosen in it.
     dlgCommonDialog.FileName = name;
     // The record is read and checked whole before the game is touched.
     MoveLog log{};
-    if (const Outcome read = ReadGameRecord(ToPath(name), log); !read) {
+    if (const Outcome read = ReadGameRecord(ToPath(name), log, missing); !read) {
         ShowFailure(this, read);
         return;
     }

@@ -14,6 +14,15 @@ struct Position {
     bool computerFirst;
 };
 
+// One side's marks everywhere but every `emptyEvery`th cell: few enough empty cells for the
+// reader of few cells.
+Board Lopsided(std::int16_t mark, int emptyEvery) {
+    Board board;
+    for (int k = 0; k < CellCount; ++k)
+        board(k / BoardSize, k % BoardSize) = k % emptyEvery == 0 ? Empty : mark;
+    return board;
+}
+
 std::vector<Position> SamplePositions(int pairs = 60) {
     PositionGenerator generator(20240611);
     std::vector<Position> positions;
@@ -23,6 +32,8 @@ std::vector<Position> SamplePositions(int pairs = 60) {
         positions.push_back(
             {generator.Played(generator.Below(100), computerFirst, ChooseMove), computerFirst});
     }
+    positions.push_back({Lopsided(Cross, 19), false}); // 213 crosses, 12 empty cells
+    positions.push_back({Lopsided(Circle, 57), true}); // 221 circles, 4 empty cells
     return positions;
 }
 

@@ -96,7 +96,9 @@ TEST(Brain, RefusesBadCommandsAndKeepsThePosition) {
         {"FOO bar", "UNKNOWN FOO"},
         {"turn 1,1", "UNKNOWN turn"},
         {"\x01\xff\0JUNK"s, "UNKNOWN ???JUNK"},
+        {"~x~", "UNKNOWN ~x~"},
         {std::string(200, 'Q'), "UNKNOWN " + std::string(40, 'Q') + "..."},
+        {"TURN " + std::string(MaxLineLength - 5, '1'), "ERROR malformed coordinates"},
         {"TURN " + std::string(MaxLineLength, '1'), "ERROR line too long"},
     };
     for (const auto& c : cases) {

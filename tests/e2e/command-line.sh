@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line: --help and --version answer without a display, anything else unknown is
 # refused with status 2, and a game record named on it is opened once the first game has started,
-# as File > Open opens it (what the file manager does through the menu entry's %f).
+# as File > Open opens it (what the file manager does through the menu entry's %f); a name that
+# does not exist is told of, not created.
 #
 #   command-line.sh PROGRAM BUILD_FOLDER        (E2E_BOARD: the board reader)
 set -euo pipefail
@@ -59,5 +60,18 @@ keys_to "$message" Return
 wait_window_gone "$message" || fail "the message box stays after Return"
 place_window "$MAIN_WID" 40 30 520 600
 expect_board "$(board_with "$(empty_board)" 7 7 X)" "after the refused record"
+stop_pid "$APP_PID"
+
+note "a name that does not exist is told of in a message box, and nothing is created"
+"$PENTAVO" "$FILES/typo.pnv" >"$e2e_scratch/missing.log" 2>&1 &
+APP_PID=$!
+track "$APP_PID"
+MAIN_WID=$(wait_window '^Pentavo$') || fail "no main window; log: $(cat "$e2e_scratch/missing.log")"
+message=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message box for a name that does not exist"
+[ ! -e "$FILES/typo.pnv" ] || fail "a file was created for a name that did not exist"
+shot missing >/dev/null
+keys_to "$message" Return
+wait_window_gone "$message" || fail "the message box stays after Return"
+[ ! -e "$FILES/typo.pnv" ] || fail "a file was created after the message"
 stop_pid "$APP_PID"
 note "passed"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A whole game played by clicks and lost: the computer completes five crosses, says so in a
-# message box, and the board then takes no more moves until Undo.
+# message box, and the board then takes no more moves until Undo; once the box is closed the
+# keyboard reaches the main window again.
 #
 #   lose.sh PROGRAM BUILD_FOLDER        (E2E_BOARD: the board reader)
 set -euo pipefail
@@ -68,4 +69,8 @@ keys_to "$box" Return
 wait_window_gone "$box" || fail "Return did not close the message box"
 # The same winning cross as before; the undone circle has moved to the corner.
 expect_board "$(board_with "$(board_with "$board" "$col" "$row" .)" 14 0 O)" "the game won again after Undo"
+
+note "the keyboard is the main window's again once the box is gone: Ctrl+N with no click or focusing"
+xdo key --clearmodifiers ctrl+n
+expect_board "$(board_with "$(empty_board)" 7 7 X)" "Ctrl+N straight after the message box"
 note "passed"

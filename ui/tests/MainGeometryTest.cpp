@@ -120,11 +120,14 @@ private slots:
             << QRect(1000, 400, 1000, 500) << QRect(600, 400, 1000, 500);
         QTest::newRow("between the screens below the right one")
             << QRect(1700, 900, 500, 500) << QRect(67, 67, 500, 500);
+        QTest::newRow("a screen smaller than the minimum")
+            << QRect(2650, 50, 200, 100) << QRect(2600, 0, 300, 200);
     }
     void aWindowIsFittedToTheScreenItsTitleBarIsOn() {
         QFETCH(QRect, outer);
         QFETCH(QRect, expected);
-        const QList<QRect> areas{QRect(0, 0, 1600, 1000), QRect(1600, 0, 1000, 800)};
+        const QList<QRect> areas{QRect(0, 0, 1600, 1000), QRect(1600, 0, 1000, 800),
+                                 QRect(2600, 0, 300, 200)};
         QCOMPARE(FitToScreens(outer, areas, Minimum, DefaultMainPosition()), expected);
     }
 

@@ -20,9 +20,11 @@ using pentavo::test::ModalDriver;
 
 namespace {
 
-// Keys as letters: L R U D arrows, H Home, E Return, S Space.
+// Keys as letters: L R U D arrows, H Home, E Return, S Space; in lower case the keypad's key
+// with NumLock off.
 void Press(frmMain& window, const QString& keys) {
-    for (const QChar key : keys) {
+    for (const QChar typed : keys) {
+        const QChar key = typed.toUpper();
         const Qt::Key code = key == 'L'   ? Qt::Key_Left
                              : key == 'R' ? Qt::Key_Right
                              : key == 'U' ? Qt::Key_Up
@@ -30,7 +32,8 @@ void Press(frmMain& window, const QString& keys) {
                              : key == 'H' ? Qt::Key_Home
                              : key == 'E' ? Qt::Key_Return
                                           : Qt::Key_Space;
-        QTest::keyClick(&window.Surface(), code);
+        QTest::keyClick(&window.Surface(), code,
+                        typed.isLower() ? Qt::KeypadModifier : Qt::NoModifier);
     }
 }
 
@@ -78,6 +81,7 @@ private slots:
         QTest::newRow("stops at the bottom right")
             << "D" + QString(10, 'R') + QString(10, 'D') << QPoint(14, 14);
         QTest::newRow("Home returns to the centre") << "RRRUUH" << QPoint(7, 7);
+        QTest::newRow("the keypad's arrows and Home") << "rdluhrru" << QPoint(9, 6);
     }
     void theKeysMoveTheCursorOneCellAndStopAtTheEdges() {
         QFETCH(QString, keys);

@@ -122,19 +122,46 @@ private slots:
         QVERIFY(!options_.ComputerFirst);
     }
 
-    void theChosenNameIsOfferedNextAndACancelForgetsIt() {
+    // A name chosen in Save or Open, or named on the command line, is offered by the next dialog
+    // of either kind; a cancel forgets it.
+    void theNameLastUsedIsOfferedNextAndACancelForgetsIt_data() {
+        QTest::addColumn<QString>("first");
+        QTest::newRow("chosen in Save") << "save";
+        QTest::newRow("chosen in Open") << "open";
+        QTest::newRow("named on the command line") << "command line";
+    }
+    void theNameLastUsedIsOfferedNextAndACancelForgetsIt() {
+        QFETCH(QString, first);
         const QString path = folder_.filePath("kept.pnv");
-        dialog_.answers = {path, path, std::nullopt, std::nullopt};
-        window_->mnuFileSave_Click();
-        window_->mnuFileOpen_Click();
+        Write(path, Record({120, 103}));
+        dialog_.answers = {path};
+        if (first == "save")
+            window_->mnuFileSave_Click();
+        else if (first == "open")
+            window_->mnuFileOpen_Click();
+        else
+            window_->OpenRecordFromCommandLine(path);
+        dialog_.shown.clear();
+        dialog_.answers = {path, std::nullopt, std::nullopt};
         ModalDriver messages;
         window_->mnuFileSave_Click();
         window_->mnuFileOpen_Click();
-        QCOMPARE(dialog_.shown, (QStringList{"Save|save||All Files (*.pnv)|*.pnv",
+        window_->mnuFileSave_Click();
+        QCOMPARE(dialog_.shown, (QStringList{"Save|save|" + path + "|All Files (*.pnv)|*.pnv",
                                              "Open|open|" + path + "|All Files (*.pnv)|*.pnv",
-                                             "Save|save|" + path + "|All Files (*.pnv)|*.pnv",
-                                             "Open|open||All Files (*.pnv)|*.pnv"}));
+                                             "Save|save||All Files (*.pnv)|*.pnv"}));
         QCOMPARE(messages.Texts, (QStringList{"Empty file", "Empty file"}));
+    }
+
+    void aNameOnTheCommandLineThatIsNotThereIsToldOfAndNotCreated() {
+        const QString path = folder_.filePath("typo.pnv");
+        const GameState before = window_->TheGame().State();
+        ModalDriver messages;
+        window_->OpenRecordFromCommandLine(path);
+        QCOMPARE(messages.Titles, QStringList{"Pentavo"});
+        QCOMPARE(messages.Texts, QStringList{"The file \"" + path + "\" does not exist."});
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(window_->TheGame().State().MoveLog == before.MoveLog);
     }
 
     void aCancelledSaveOrOpenTouchesNothing() {

@@ -22,9 +22,9 @@ namespace {
 class FakePrinter : public PrintService {
 public:
     FakePrinter(bool works, QList<QImage>& printed) : works_(works), printed_(printed) {}
-    bool PrintImage(const QImage& image) override {
+    Outcome PrintImage(const QImage& image) override {
         printed_.append(image);
-        return works_;
+        return works_ ? Outcome::Done() : Outcome::Failed("Out of paper.");
     }
 
 private:
@@ -92,7 +92,7 @@ private slots:
         ModalDriver messages;
         window.mnuFilePrint_Click();
         QCOMPARE(messages.Titles, QStringList{"Pentavo"});
-        QCOMPARE(messages.Texts, QStringList{"The form can't be printed."});
+        QCOMPARE(messages.Texts, QStringList{"Out of paper."});
         QCOMPARE(messages.PlainOk, QList<bool>{true});
     }
 
