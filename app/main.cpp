@@ -14,7 +14,7 @@
 namespace {
 
 // Prints and tells whether it reached its reader (a full disk or a closed pipe is a failure).
-int Print(std::ostream& out, const std::string& text, int status) {
+[[nodiscard]] int Print(std::ostream& out, const std::string& text, int status) {
     out << text << std::flush;
     return out ? status : 1;
 }
@@ -31,7 +31,9 @@ int main(int argc, char* argv[]) {
     case pentavo::CommandLine::Action::Version:
         return Print(std::cout, pentavo::VersionLine(), 0);
     case pentavo::CommandLine::Action::Refuse:
-        Print(std::cerr, "pentavo: " + command.error + "\nTry 'pentavo --help' for more.\n", 2);
+        // Status 2 whether or not the message reached its reader: the arguments were refused.
+        static_cast<void>(Print(
+            std::cerr, "pentavo: " + command.error + "\nTry 'pentavo --help' for more.\n", 2));
         return 2;
     case pentavo::CommandLine::Action::Play:
         break;
