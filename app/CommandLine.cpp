@@ -1,13 +1,18 @@
 #include "app/CommandLine.h"
 
+#include "core/Translatable.h"
 #include "core/Version.h"
 
 namespace pentavo {
 
 namespace {
 
-CommandLine Refused(std::string error) {
+CommandLine Refused(Sentence error) {
     return {CommandLine::Action::Refuse, {}, std::move(error)};
+}
+
+Sentence Quoted(std::string_view text) {
+    return Sentence::Verbatim(std::string(text));
 }
 
 } // namespace
@@ -23,12 +28,14 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
         } else if (!optionsEnded && arg == "--version") {
             return {CommandLine::Action::Version, {}, {}};
         } else if (!optionsEnded && arg.starts_with('-')) {
-            return Refused("unknown option '" + std::string(arg) + "'");
+            return Refused(Sentence(QT_TRANSLATE_NOOP("Outcome", "unknown option '%1'"), {Quoted(arg)}));
         } else if (arg.empty()) {
-            return Refused("an empty file name");
+            return Refused(Sentence(QT_TRANSLATE_NOOP("Outcome", "an empty file name")));
         } else if (!result.file.empty()) {
-            return Refused("only one game record can be opened, but '" + result.file + "' and '" +
-                           std::string(arg) + "' were given");
+            return Refused(Sentence(
+                QT_TRANSLATE_NOOP("Outcome",
+                                  "only one game record can be opened, but '%1' and '%2' were given"),
+                {Quoted(result.file), Quoted(arg)}));
         } else {
             result.file = arg;
         }
@@ -36,14 +43,17 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
     return result;
 }
 
-std::string UsageText() {
-    return "Usage: pentavo [FILE]\n"
-           "Five in a row against the computer.\n"
-           "\n"
-           "  FILE         a saved game (.pnv) to open once the first game has started\n"
-           "  -h, --help   show this help and exit\n"
-           "  --version    show the version and exit\n"
-           "  --           take what follows as the file, even when it starts with '-'\n";
+const char* UsageText() {
+    return QT_TRANSLATE_NOOP("CommandLine",
+                             "Usage: pentavo [FILE]\n"
+                             "Five in a row against the computer.\n"
+                             "\n"
+                             "  FILE         a saved game (.pnv) to open once the first game has "
+                             "started\n"
+                             "  -h, --help   show this help and exit\n"
+                             "  --version    show the version and exit\n"
+                             "  --           take what follows as the file, even when it starts "
+                             "with '-'\n");
 }
 
 std::string VersionLine() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Sentence.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,14 +17,15 @@ struct CommandLine {
     // The game record to open once the first game has started; empty when none was given.
     std::string file;
     // Why the arguments were refused.
-    std::string error;
+    Sentence error;
 };
 
 // The arguments after the program's name: at most one file, -h/--help, --version, and "--" before
 // a file whose name starts with '-'.
 CommandLine ParseCommandLine(const std::vector<std::string_view>& args);
 
-std::string UsageText();
+// The usage, marked for the translators in the context "CommandLine".
+const char* UsageText();
 std::string VersionLine();
 
 } // namespace pentavo

@@ -96,7 +96,7 @@ frmSplash::frmSplash(VersionNumbers version)
 
 void frmSplash::Form_Load() {
     ApplyResourceCaptions(*this);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(Version.Major)
                             .arg(Version.Minor)
                             .arg(Version.Revision));

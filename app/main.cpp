@@ -2,7 +2,9 @@
 #include "app/CommandLine.h"
 #include "app/Module1.h"
 #include "app/StartupWarmup.h"
+#include "app/Translations.h"
 #include "core/Version.h"
+#include "forms/Translated.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -19,29 +21,40 @@ namespace {
     return out ? status : 1;
 }
 
+// The answer to arguments that ask for no game, in the person's language; no display is needed.
+int Answer(const pentavo::CommandLine& command, int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    pentavo::InstallTranslations(app);
+    switch (command.action) {
+    case pentavo::CommandLine::Action::Help:
+        return Print(std::cout,
+                     QCoreApplication::translate("CommandLine", pentavo::UsageText()).toStdString(),
+                     0);
+    case pentavo::CommandLine::Action::Version:
+        return Print(std::cout, pentavo::VersionLine(), 0);
+    default:
+        Print(std::cerr,
+              QCoreApplication::translate("CommandLine", "pentavo: %1\nTry 'pentavo --help' for more.\n")
+                  .arg(pentavo::Translated(command.error))
+                  .toStdString(),
+              2);
+        return 2;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     // The arguments are read before the application object exists, which needs a display.
     const pentavo::CommandLine command = pentavo::ParseCommandLine(
         std::vector<std::string_view>(argv + std::min(argc, 1), argv + argc));
-    switch (command.action) {
-    case pentavo::CommandLine::Action::Help:
-        return Print(std::cout, pentavo::UsageText(), 0);
-    case pentavo::CommandLine::Action::Version:
-        return Print(std::cout, pentavo::VersionLine(), 0);
-    case pentavo::CommandLine::Action::Refuse:
-        // Status 2 whether or not the message reached its reader: the arguments were refused.
-        static_cast<void>(Print(
-            std::cerr, "pentavo: " + command.error + "\nTry 'pentavo --help' for more.\n", 2));
-        return 2;
-    case pentavo::CommandLine::Action::Play:
-        break;
-    }
+    if (command.action != pentavo::CommandLine::Action::Play)
+        return Answer(command, argc, argv);
 
     pentavo::StartupWarmup warmup;
     QApplication app(argc, argv);
     warmup.ApplicationReady();
+    pentavo::InstallTranslations(app);
     QApplication::setApplicationName(pentavo::AppTitle);
     QApplication::setDesktopFileName(pentavo::AppId);
     pentavo::Main();

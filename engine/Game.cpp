@@ -3,6 +3,7 @@
 #include "ai/ChooseMove.h"
 #include "core/BoardGeometry.h"
 #include "core/Rounding.h"
+#include "core/Translatable.h"
 #include "engine/FindFive.h"
 
 #include <algorithm>
@@ -138,7 +139,7 @@ void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, fl
         return;
     PlacePlayerMove(cell->col, cell->row);
     if (FindFive(state_.Board) != Empty) {
-        view_.ShowMessage("You win");
+        view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "You win"));
         state_.GameOver = true;
     }
     // The person may have filled the last cell: then the computer has nowhere to play and the
@@ -147,7 +148,7 @@ void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, fl
         state_.Thinking = true;
         PlaceComputerMove();
         if (FindFive(state_.Board) != Empty) {
-            view_.ShowMessage("I win");
+            view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "I win"));
             state_.GameOver = true;
         }
         state_.Thinking = false;

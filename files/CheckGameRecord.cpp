@@ -1,5 +1,7 @@
 #include "files/GameRecord.h"
 
+#include "core/Translatable.h"
+
 #include <cstddef>
 
 namespace pentavo {
@@ -8,14 +10,17 @@ Outcome CheckGameRecord(const MoveLog& log) {
     // For every cell, the number of the move that took it; 0 while it is free.
     Board takenBy;
     for (std::size_t i = 0; i < log.size() && log[i] != 0; ++i) {
-        const std::string move = "Move " + std::to_string(i + 1);
+        const Sentence move = Sentence::Verbatim(std::to_string(i + 1));
         std::int16_t col = 0;
         std::int16_t row = 0;
         if (!DecodeMove(log[i], col, row))
-            return Outcome::Failed(move + " names no cell (code " + std::to_string(log[i]) + ").");
+            return Outcome::Failed(
+                Sentence(QT_TRANSLATE_NOOP("Outcome", "Move %1 names no cell (code %2)."),
+                         {move, Sentence::Verbatim(std::to_string(log[i]))}));
         if (const std::int16_t owner = takenBy(col, row); owner != 0)
-            return Outcome::Failed(move + " repeats the cell of move " + std::to_string(owner) +
-                                   ".");
+            return Outcome::Failed(
+                Sentence(QT_TRANSLATE_NOOP("Outcome", "Move %1 repeats the cell of move %2."),
+                         {move, Sentence::Verbatim(std::to_string(owner))}));
         takenBy(col, row) = static_cast<std::int16_t>(i + 1);
     }
     return Outcome::Done();

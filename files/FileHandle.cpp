@@ -1,5 +1,7 @@
 #include "files/FileHandle.h"
 
+#include "core/Translatable.h"
+
 #include <cerrno>
 #include <system_error>
 #include <unistd.h>
@@ -69,9 +71,21 @@ std::string ErrorText(int error) {
     return std::generic_category().message(error);
 }
 
-std::string FileFailure(const char* action, const std::string& path, const std::string& reason) {
-    const bool sentence = !reason.empty() && reason.back() == '.';
-    return std::string("Cannot ") + action + " \"" + path + "\": " + reason + (sentence ? "" : ".");
+Sentence FileFailure(FileAction action, const std::string& path, Sentence reason) {
+    const std::string english = reason.English();
+    const bool sentence = !english.empty() && english.back() == '.';
+    const char* pattern = nullptr;
+    if (action == FileAction::Open)
+        pattern = sentence ? QT_TRANSLATE_NOOP("Outcome", "Cannot open \"%1\": %2")
+                           : QT_TRANSLATE_NOOP("Outcome", "Cannot open \"%1\": %2.");
+    else
+        pattern = sentence ? QT_TRANSLATE_NOOP("Outcome", "Cannot save \"%1\": %2")
+                           : QT_TRANSLATE_NOOP("Outcome", "Cannot save \"%1\": %2.");
+    return Sentence(pattern, {Sentence::Verbatim(path), std::move(reason)});
+}
+
+Sentence NotARegularFile() {
+    return Sentence(QT_TRANSLATE_NOOP("Outcome", "Not a regular file"));
 }
 
 } // namespace pentavo

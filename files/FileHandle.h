@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Outcome.h"
+#include "core/Sentence.h"
 
 #include <cstddef>
 #include <string>
@@ -44,7 +45,13 @@ Outcome ReadUpToAt(int fd, unsigned char* data, std::size_t size, off_t offset, 
 // The system's text for an error number, e.g. "Permission denied".
 std::string ErrorText(int error);
 
-// `Cannot <action> "<path>": <reason>.`; a reason that is already a sentence keeps its one stop.
-std::string FileFailure(const char* action, const std::string& path, const std::string& reason);
+enum class FileAction { Open, Save };
+
+// `Cannot open "<path>": <reason>.` (or save); a reason that is already a sentence keeps its one
+// stop.
+Sentence FileFailure(FileAction action, const std::string& path, Sentence reason);
+
+// The reason for a file that is a folder, a device or a pipe.
+Sentence NotARegularFile();
 
 } // namespace pentavo

@@ -9,8 +9,8 @@
 namespace pentavo {
 
 Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log, MissingRecord missing) {
-    const auto fail = [&path](const std::string& reason) {
-        return Outcome::Failed(FileFailure("open", path.string(), reason));
+    const auto fail = [&path](Sentence reason) {
+        return Outcome::Failed(FileFailure(FileAction::Open, path.string(), std::move(reason)));
     };
 
     // O_NONBLOCK keeps a FIFO from stalling the open until it is refused below.
@@ -18,23 +18,23 @@ Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log, MissingR
     FileHandle file(
         ::open(path.c_str(), O_RDONLY | create | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
     if (!file.IsOpen())
-        return fail(ErrorText(errno));
+        return fail(Sentence::Verbatim(ErrorText(errno)));
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0)
-        return fail(ErrorText(errno));
+        return fail(Sentence::Verbatim(ErrorText(errno)));
     if (!S_ISREG(info.st_mode))
-        return fail("Not a regular file");
+        return fail(NotARegularFile());
 
     // Bytes past the end of a short file stay 0.
     std::array<unsigned char, CellCount> bytes{};
     std::size_t count = 0;
     if (const Outcome read = ReadUpToAt(file.Get(), bytes.data(), bytes.size(), 0, count); !read)
-        return fail(read.Message());
+        return fail(read.Text());
     if (const Outcome closed = file.Close(); !closed)
-        return fail(closed.Message());
+        return fail(closed.Text());
 
     if (const Outcome decoded = DecodeGameRecord(bytes, log); !decoded)
-        return fail(decoded.Message());
+        return fail(decoded.Text());
     return Outcome::Done();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -46,12 +47,14 @@ namespace pentavo {
 
 namespace {
 
+// The table's text in the person's language, looked up by its English words (each a whole
+// string literal, so its data ends in a zero).
 std::optional<QString> TextById(std::int16_t id) {
     const auto text = LoadResString(id);
     if (!text) {
         return std::nullopt;
     }
-    return QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size()));
+    return QCoreApplication::translate("StringTable", text->data());
 }
 
 // The string whose identifier is the whole-number conversion of `id`.

@@ -19,10 +19,9 @@ namespace pentavo {
 
 namespace {
 
-Outcome Failure(const char* action, const QString& path, const QFile& file) {
-    return Outcome::Failed(QString("Cannot %1 the help file \"%2\": %3.")
-                               .arg(action, path, file.errorString())
-                               .toStdString());
+Outcome Failure(const char* pattern, const QString& path, const QFile& file) {
+    return Outcome::Failed(Sentence(pattern, {Sentence::Verbatim(path.toStdString()),
+                                              Sentence::Verbatim(file.errorString().toStdString())}));
 }
 
 // Room between the window's frame and the text.
@@ -35,24 +34,24 @@ constexpr int Gap = 8;
 HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner) {
     setObjectName("HelpViewer");
     setWindowFlag(Qt::Window);
-    setWindowTitle("Pentavo Help");
+    setWindowTitle(tr("Pentavo Help"));
     resize(560, 480);
 
     text_ = new QTextBrowser(this);
     text_->setObjectName("HelpText");
-    text_->setAccessibleName("Help text");
+    text_->setAccessibleName(tr("Help text"));
     text_->setOpenExternalLinks(true);
     text_->document()->setDocumentMargin(TextMargin);
 
     auto* bar = new QToolBar(this);
     bar->setObjectName("HelpToolBar");
-    bar->setAccessibleName("Help toolbar");
+    bar->setAccessibleName(tr("Help toolbar"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->setIconSize(QSize(16, 16));
-    back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "Back");
+    back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
     back_->setShortcut(QKeySequence::Back);
     back_->setEnabled(false);
-    home_ = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "Home");
+    home_ = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Home"));
     home_->setShortcut(Qt::ALT | Qt::Key_Home);
 
     connect(back_, &QAction::triggered, text_, &QTextBrowser::backward);
@@ -76,10 +75,12 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner) {
 Outcome HelpViewer::ShowContents(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Failure("open", path, file);
+        return Failure(QT_TRANSLATE_NOOP("Outcome", "Cannot open the help file \"%1\": %2."), path,
+                       file);
     file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return Failure("read", path, file);
+        return Failure(QT_TRANSLATE_NOOP("Outcome", "Cannot read the help file \"%1\": %2."), path,
+                       file);
     // Pictures and links in the file are found beside it. The file's name does not say HTML, so
     // the kind is given.
     text_->setSearchPaths({QFileInfo(path).absolutePath()});

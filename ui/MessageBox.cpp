@@ -1,6 +1,7 @@
 #include "ui/MessageBox.h"
 
 #include "core/Version.h"
+#include "forms/Translated.h"
 
 #include <QGridLayout>
 #include <QMessageBox>
@@ -38,7 +39,7 @@ void ShowMessageBox(QWidget* owner, const QString& text) {
 
 void ShowFailure(QWidget* owner, const Outcome& outcome) {
     if (!outcome)
-        ShowMessageBox(owner, QString::fromStdString(outcome.Message()));
+        ShowMessageBox(owner, Translated(outcome.Text()));
 }
 
 } // namespace pentavo

@@ -12,8 +12,8 @@ namespace pentavo {
 // icon. Returns once it is closed, with the owner's window active again.
 void ShowMessageBox(QWidget* owner, const QString& text);
 
-// Every failure the person is told of takes this one way: its message in the program's message
-// box. A done outcome shows nothing.
+// Every failure the person is told of takes this one way: its message, in the person's language,
+// in the program's message box. A done outcome shows nothing.
 void ShowFailure(QWidget* owner, const Outcome& outcome);
 
 } // namespace pentavo

@@ -56,7 +56,7 @@ const CupsCalls* Cups() {
 
 // Whatever failed, the person is told only that the window was not printed.
 Outcome NotPrinted() {
-    return Outcome::Failed("The form can't be printed.");
+    return Outcome::Failed(Sentence(QT_TRANSLATE_NOOP("Outcome", "The form can't be printed.")));
 }
 
 // Hands a finished PDF to the print server for the queue `printer` ("queue" or "queue/instance",

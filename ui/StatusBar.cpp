@@ -33,7 +33,7 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 1, 2, 1);
     layout->setSpacing(2);
-    AddPanel(layout, "Status", 1);
+    AddPanel(layout, tr("Status"), 1);
     date_ = AddPanel(layout, QString(), 0);
     time_ = AddPanel(layout, QString(), 0);
     ShowClock();

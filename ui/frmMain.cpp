@@ -58,10 +58,10 @@ frmMain::frmMain(GameOptions& options, QWidget* parent)
     // The board takes the keys (frmMainKeyboard.cpp).
     surface_->setFocusPolicy(Qt::StrongFocus);
     surface_->setFocus();
-    surface_->setAccessibleName("Board");
+    surface_->setAccessibleName(tr("Board"));
     surface_->setAccessibleDescription(
-        "15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or "
-        "Space plays its cell.");
+        tr("15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or "
+           "Space plays its cell."));
     resize(DefaultOuterSize());
 
     Form_Initialize();
@@ -119,13 +119,13 @@ QSize frmMain::DefaultOuterSize() const {
 // Screen readers read a control's name; the toolbar's buttons show only a picture, so they take
 // the words of their tooltips.
 void frmMain::NameControlsForAccessibility() {
-    menuBar()->setAccessibleName("Menu bar");
+    menuBar()->setAccessibleName(tr("Menu bar"));
     // An open menu is announced by its own name, which is not its title.
     for (QAction* item : menuBar()->actions())
         if (QMenu* menu = item->menu())
             menu->setAccessibleName(menu->title().remove('&'));
-    tbToolBar->setAccessibleName("Toolbar");
-    sbStatusBar->setAccessibleName("Status bar");
+    tbToolBar->setAccessibleName(tr("Toolbar"));
+    sbStatusBar->setAccessibleName(tr("Status bar"));
     for (QAction* action : tbToolBar->actions()) {
         QWidget* button = tbToolBar->widgetForAction(action);
         if (button != nullptr && !action->isSeparator())
@@ -202,7 +202,7 @@ void frmMain::DrawMark(std::int16_t col, std::int16_t row, std::int16_t mark) {
 }
 
 void frmMain::ShowMessage(std::string_view text) {
-    ShowMessageBox(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    ShowMessageBox(this, QCoreApplication::translate("Game", std::string(text).c_str()));
 }
 
 void frmMain::Beep() {

@@ -42,7 +42,7 @@ void frmMain::mnuFileNew_Click() {
 }
 
 void frmMain::mnuFilePageSetup_Click() {
-    printService_->ShowPrinterDialog(this, "Page Setup");
+    printService_->ShowPrinterDialog(this, tr("Page Setup"));
 }
 
 void frmMain::mnuFilePrintPreview_Click() {}

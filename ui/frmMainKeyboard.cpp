@@ -13,9 +13,11 @@ namespace pentavo {
 namespace {
 
 QString CellName(int col, int row, std::int16_t mark) {
-    const char* content = mark == Cross ? "cross" : mark == Circle ? "circle" : "empty";
+    const QString content = mark == Cross    ? frmMain::tr("cross")
+                            : mark == Circle ? frmMain::tr("circle")
+                                             : frmMain::tr("empty");
     // Rows and columns counted from 1, as people count them.
-    return QString("Row %1, column %2, %3").arg(row + 1).arg(col + 1).arg(content);
+    return frmMain::tr("Row %1, column %2, %3").arg(row + 1).arg(col + 1).arg(content);
 }
 
 } // namespace
@@ -24,7 +26,7 @@ void frmMain::ShowBoardCursor() {
     const std::optional<BoardCursor::Cell>& cell = cursor_.Current();
     if (!cell) {
         surface_->SetHighlight(std::nullopt);
-        surface_->setAccessibleName("Board");
+        surface_->setAccessibleName(tr("Board"));
         return;
     }
     surface_->SetHighlight(QRectF(CellLeft(cell->col), CellTop(cell->row), CellPitch, CellPitch));

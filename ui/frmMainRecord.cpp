@@ -13,7 +13,10 @@ namespace pentavo {
 
 namespace {
 
-const QString RecordFilter = QStringLiteral("All Files (*.pnv)|*.pnv");
+// The common dialog's filter: the name a person reads, then the pattern.
+QString RecordFilter() {
+    return frmMain::tr("All Files (*.pnv)") + QStringLiteral("|*.pnv");
+}
 
 std::filesystem::path ToPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
@@ -23,22 +26,22 @@ std::filesystem::path ToPath(const QString& name) {
 
 std::optional<QString> frmMain::AskRecordName(const QString& title, CommonDialog::Form form) {
     dlgCommonDialog.DialogTitle = title;
-    dlgCommonDialog.Filter = RecordFilter;
+    dlgCommonDialog.Filter = RecordFilter();
     std::optional<QString> name = dlgCommonDialog.Show(form, this);
     if (!name)
-        ShowMessageBox(this, "Empty file");
+        ShowMessageBox(this, tr("Empty file"));
     return name;
 }
 
 void frmMain::mnuFileSave_Click() {
-    const std::optional<QString> name = AskRecordName("Save", CommonDialog::Form::Save);
+    const std::optional<QString> name = AskRecordName(tr("Save"), CommonDialog::Form::Save);
     if (!name)
         return;
     ShowFailure(this, WriteGameRecord(ToPath(*name), game_.State().MoveLog));
 }
 
 void frmMain::mnuFileOpen_Click() {
-    const std::optional<QString> name = AskRecordName("Open", CommonDialog::Form::Open);
+    const std::optional<QString> name = AskRecordName(tr("Open"), CommonDialog::Form::Open);
     if (name)
         OpenRecord(*name, MissingRecord::Create);
 }

@@ -45,9 +45,10 @@ TEST(CommandLine, EachArgumentListAsksForOneThing) {
         EXPECT_EQ(got.action, c.action);
         EXPECT_EQ(got.file, c.file);
         if (c.action == Action::Refuse)
-            EXPECT_NE(got.error.find(c.errorPart), std::string::npos) << got.error;
+            EXPECT_NE(got.error.English().find(c.errorPart), std::string::npos)
+                << got.error.English();
         else
-            EXPECT_EQ(got.error, "");
+            EXPECT_EQ(got.error.English(), "");
     }
 }
 

@@ -55,8 +55,8 @@ void frmAbout::CreateControls() {
               .arg(QLocale::system().toString(released, "d MMMM yyyy"), ContactAddress),
           TwipsRect(1440, 720, 4215, 495), this);
     Label("Label1", nullptr,
-          "This demo edition plays at one fixed strength. Save, open and print your games as "
-          "you like.",
+          tr("This demo edition plays at one fixed strength. Save, open and print your games as "
+             "you like."),
           TwipsRect(1440, 1200, 4455, 615), this);
 
     // Grey over white: a sunken separator above the button.
@@ -77,7 +77,7 @@ void frmAbout::CreateControls() {
 
 void frmAbout::Form_Load() {
     ApplyResourceCaptions(*this);
-    lblVersion->setText("Version 0.1 (demo)");
+    lblVersion->setText(tr("Version 0.1 (demo)"));
     lblTitle->setText(AppTitle);
 }
 

@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with '-'
+</source>
+        <translation>Aufruf: pentavo [DATEI]
+Fünf in einer Reihe gegen den Computer.
+
+  DATEI        ein gespeichertes Spiel (.pnv), das nach dem Start der ersten Partie geöffnet wird
+  -h, --help   diese Hilfe zeigen und beenden
+  --version    die Version zeigen und beenden
+  --           das Folgende als Datei nehmen, auch wenn es mit „-“ beginnt
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try 'pentavo --help' for more.
+</source>
+        <translation>pentavo: %1
+„pentavo --help“ zeigt mehr.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Sie gewinnen</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Ich gewinne</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>Zug %1 nennt kein Feld (Code %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>Zug %1 wiederholt das Feld von Zug %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>Eintrag %1 der Zugliste passt nicht in ein Byte (Code %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2.</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2.</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>The form can't be printed.</source>
+        <translation>Das Fenster kann nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file "%1": %2.</source>
+        <translation>Die Hilfedatei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file "%1": %2.</source>
+        <translation>Die Hilfedatei „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>ein leerer Dateiname</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <translation>es kann nur ein Spielstand geöffnet werden, angegeben wurden aber „%1“ und „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Seite &amp;einrichten...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Seiten&amp;ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>Ü&amp;ber </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Plattform</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Firmenprodukt</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Lizenziert für</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Beispiel 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Beispiel 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Beispiel 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Beispiel 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>Ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Über Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminfo...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Warnung: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Anwendungstitel</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Anwendungsbeschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Pentavo-Hilfe</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Hilfe-Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>Released 1 June 2024
+Questions and ideas: pentavo@example.org</source>
+        <translation>Veröffentlicht am 1. Juni 2024
+Fragen und Ideen: pentavo@example.org</translation>
+    </message>
+    <message>
+        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
+        <translation>Diese Demo-Ausgabe spielt mit einer festen Spielstärke. Speichern, öffnen und drucken Sie Ihre Partien nach Belieben.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Version 0.1 (Demo)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
+        <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn zur Mitte zurück, Eingabe oder Leertaste setzt auf sein Feld.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Seite einrichten</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Alle Dateien (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Leere Datei</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Zeile %1, Spalte %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Wahl des Partners</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Computer beginnt</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Computer als Zweiter</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Züge zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

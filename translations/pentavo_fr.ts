@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with '-'
+</source>
+        <translation>Utilisation : pentavo [FICHIER]
+Cinq en ligne contre l’ordinateur.
+
+  FICHIER      une partie enregistrée (.pnv) à ouvrir une fois la première partie commencée
+  -h, --help   afficher cette aide et quitter
+  --version    afficher la version et quitter
+  --           prendre ce qui suit comme fichier, même s’il commence par « - »
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try 'pentavo --help' for more.
+</source>
+        <translation>pentavo : %1
+Essayez « pentavo --help » pour en savoir plus.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Vous gagnez</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>J’ai gagné</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>Le coup %1 ne désigne aucune case (code %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>Le coup %1 reprend la case du coup %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>L’entrée %1 de la liste des coups ne tient pas dans un octet (code %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2</source>
+        <translation>Impossible d’ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2.</source>
+        <translation>Impossible d’ouvrir « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2</source>
+        <translation>Impossible d’enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2.</source>
+        <translation>Impossible d’enregistrer « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The form can't be printed.</source>
+        <translation>La fenêtre ne peut pas être imprimée.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file "%1": %2.</source>
+        <translation>Impossible d’ouvrir le fichier d’aide « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file "%1": %2.</source>
+        <translation>Impossible de lire le fichier d’aide « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>un nom de fichier vide</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <translation>une seule partie peut être ouverte, mais « %1 » et « %2 » ont été donnés</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Mise en &amp;page...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barre d’&amp;outils</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Barre d’é&amp;tat</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>À &amp;propos </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Plateforme</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Produit de la société</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Licence accordée à</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Exemple 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Exemple 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Exemple 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Exemple 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;ppliquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>À propos de Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informations &amp;système...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Avertissement : ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Titre de l’application</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Description de l’application</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Aide de Pentavo</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte de l’aide</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Barre d’outils de l’aide</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>Released 1 June 2024
+Questions and ideas: pentavo@example.org</source>
+        <translation>Publié le 1er juin 2024
+Questions et idées : pentavo@example.org</translation>
+    </message>
+    <message>
+        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
+        <translation>Cette édition de démonstration joue à un niveau fixe. Enregistrez, ouvrez et imprimez vos parties à votre guise.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Version 0.1 (démo)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
+        <translation>15 cases sur 15. Les flèches déplacent le curseur, Origine le ramène au centre, Entrée ou Espace joue sa case.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d’outils</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barre d’état</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Tous les fichiers (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Fichier vide</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>croix</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>rond</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Ligne %1, colonne %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Choix du partenaire</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>L’ordinateur commence</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>L’ordinateur joue second</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Reprendre des coups</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

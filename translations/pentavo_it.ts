@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with '-'
+</source>
+        <translation>Uso: pentavo [FILE]
+Cinque in fila contro il computer.
+
+  FILE         una partita salvata (.pnv) da aprire una volta iniziata la prima partita
+  -h, --help   mostra questo aiuto ed esce
+  --version    mostra la versione ed esce
+  --           considera ciò che segue come file, anche se inizia con «-»
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try 'pentavo --help' for more.
+</source>
+        <translation>pentavo: %1
+Provare «pentavo --help» per saperne di più.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Hai vinto</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Ho vinto io</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>La mossa %1 non indica alcuna casella (codice %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>La mossa %1 ripete la casella della mossa %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>La voce %1 dell’elenco delle mosse non sta in un byte (codice %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2</source>
+        <translation>Impossibile aprire «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2.</source>
+        <translation>Impossibile aprire «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2</source>
+        <translation>Impossibile salvare «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2.</source>
+        <translation>Impossibile salvare «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Non è un file normale</translation>
+    </message>
+    <message>
+        <source>The form can't be printed.</source>
+        <translation>Impossibile stampare la finestra.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file "%1": %2.</source>
+        <translation>Impossibile aprire il file della guida «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file "%1": %2.</source>
+        <translation>Impossibile leggere il file della guida «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>un nome di file vuoto</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <translation>si può aprire una sola partita, ma sono state indicate «%1» e «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Imposta &amp;pagina...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Antepri&amp;ma di stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Barra di s&amp;tato</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opzioni...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Informazioni </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Società</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Piattaforma</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Prodotto della società</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Prodotto</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Concesso in licenza a</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Esempio 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Esempio 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Esempio 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Esempio 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;pplica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Informazioni su Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informazioni di &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Avviso: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Titolo dell’applicazione</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Descrizione dell’applicazione</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Guida di Pentavo</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Testo della guida</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Barra degli strumenti della guida</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inizio</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>Released 1 June 2024
+Questions and ideas: pentavo@example.org</source>
+        <translation>Pubblicato il 1° giugno 2024
+Domande e idee: pentavo@example.org</translation>
+    </message>
+    <message>
+        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
+        <translation>Questa edizione dimostrativa gioca a un solo livello fisso. Salva, apri e stampa le tue partite come preferisci.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Versione 0.1 (demo)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Scacchiera</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
+        <translation>15 per 15 caselle. Le frecce muovono il cursore, Home lo riporta al centro, Invio o Spazio gioca la sua casella.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra dei menu</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra di stato</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Imposta pagina</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Tutti i file (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>File vuoto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>croce</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>cerchio</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Riga %1, colonna %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Scelta dell’avversario</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Inizia il computer</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Il computer gioca secondo</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Annullare le mosse</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versione %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

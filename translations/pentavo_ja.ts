@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with '-'
+</source>
+        <translation>使い方: pentavo [ファイル]
+コンピューターと対戦する五目並べです。
+
+  ファイル     最初の対局が始まった後に開く保存済みの対局 (.pnv)
+  -h, --help   このヘルプを表示して終了する
+  --version    バージョンを表示して終了する
+  --           以降を、「-」で始まる場合でもファイル名として扱う
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try 'pentavo --help' for more.
+</source>
+        <translation>pentavo: %1
+詳しくは「pentavo --help」を実行してください。
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>あなたの勝ちです</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>私の勝ちです</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>%1 手目はどのマスも指していません (コード %2)。</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>%1 手目は %2 手目と同じマスに打っています。</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>手の記録の %1 番目の値が 1 バイトに収まりません (コード %2)。</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2</source>
+        <translation>"%1" を開けません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2.</source>
+        <translation>"%1" を開けません: %2。</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2</source>
+        <translation>"%1" を保存できません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2.</source>
+        <translation>"%1" を保存できません: %2。</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>The form can't be printed.</source>
+        <translation>ウィンドウを印刷できません。</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file "%1": %2.</source>
+        <translation>ヘルプファイル "%1" を開けません: %2。</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file "%1": %2.</source>
+        <translation>ヘルプファイル "%1" を読み込めません: %2。</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>不明なオプション '%1'</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>空のファイル名</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <translation>開ける対局記録は 1 つだけですが、'%1' と '%2' が指定されました</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>ページ設定(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>印刷プレビュー(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>ツールバー(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>ステータスバー(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>オプション(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目次(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>バージョン情報(&amp;A) </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>著作権</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>会社名</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>プラットフォーム</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>会社の製品</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>製品名</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>使用許諾先</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>サンプル 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>サンプル 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>サンプル 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>サンプル 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>適用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Pentavo のバージョン情報</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>システム情報(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>警告: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>アプリケーション名</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>アプリケーションの説明</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Pentavo ヘルプ</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>ヘルプの本文</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>ヘルプのツールバー</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>Released 1 June 2024
+Questions and ideas: pentavo@example.org</source>
+        <translation>2024 年 6 月 1 日公開
+ご質問・ご意見: pentavo@example.org</translation>
+    </message>
+    <message>
+        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
+        <translation>このデモ版は一定の強さで対局します。対局の保存、読み込み、印刷は自由にできます。</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>バージョン 0.1 (デモ)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>盤面</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
+        <translation>15 × 15 のマス。矢印キーでカーソルを動かし、Home で中央に戻し、Enter または Space でそのマスに打ちます。</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>メニューバー</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>ステータスバー</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>ページ設定</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>すべてのファイル (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>空のファイル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>バツ</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>マル</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>%1 行 %2 列、%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>対局相手の設定</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>コンピューターが先手</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>コンピューターが後手</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>待ったを許す</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>効果音</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>バージョン %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with '-'
+</source>
+        <translation>Gebruik: pentavo [BESTAND]
+Vijf op een rij tegen de computer.
+
+  BESTAND      een opgeslagen partij (.pnv), geopend zodra de eerste partij is begonnen
+  -h, --help   deze hulp tonen en stoppen
+  --version    de versie tonen en stoppen
+  --           wat volgt als bestand nemen, ook als het met ‘-’ begint
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try 'pentavo --help' for more.
+</source>
+        <translation>pentavo: %1
+Probeer ‘pentavo --help’ voor meer.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>U wint</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Ik win</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>Zet %1 noemt geen veld (code %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>Zet %1 herhaalt het veld van zet %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>Regel %1 van de zettenlijst past niet in een byte (code %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2</source>
+        <translation>Kan ‘%1’ niet openen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2.</source>
+        <translation>Kan ‘%1’ niet openen: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2</source>
+        <translation>Kan ‘%1’ niet opslaan: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2.</source>
+        <translation>Kan ‘%1’ niet opslaan: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>The form can't be printed.</source>
+        <translation>Het venster kan niet worden afgedrukt.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file "%1": %2.</source>
+        <translation>Kan het helpbestand ‘%1’ niet openen: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file "%1": %2.</source>
+        <translation>Kan het helpbestand ‘%1’ niet lezen: %2.</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>onbekende optie ‘%1’</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>een lege bestandsnaam</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <translation>er kan maar één partij worden geopend, maar ‘%1’ en ‘%2’ werden gegeven</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Pagina-&amp;instelling...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Afdruk&amp;voorbeeld</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Afdrukken...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkbalk</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Statusbalk</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opties...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Over </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Bedrijf</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Platform</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Bedrijfsproduct</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>In licentie gegeven aan</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Voorbeeld 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Voorbeeld 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Voorbeeld 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Voorbeeld 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Toepassen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Over Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeeminformatie...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Waarschuwing: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Programmatitel</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Programmabeschrijving</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Pentavo Help</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Helptekst</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Helpwerkbalk</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Begin</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>Released 1 June 2024
+Questions and ideas: pentavo@example.org</source>
+        <translation>Uitgebracht op 1 juni 2024
+Vragen en ideeën: pentavo@example.org</translation>
+    </message>
+    <message>
+        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
+        <translation>Deze demo-uitgave speelt op één vaste sterkte. Sla uw partijen op, open en druk ze af zoals u wilt.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Versie 0.1 (demo)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
+        <translation>15 bij 15 velden. De pijltjestoetsen verplaatsen de cursor, Home brengt hem terug naar het midden, Enter of Spatie speelt zijn veld.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menubalk</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkbalk</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusbalk</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Pagina-instelling</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Alle bestanden (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Leeg bestand</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>kruis</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>rondje</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Rij %1, kolom %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Keuze van tegenspeler</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Computer begint</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Computer speelt als tweede</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Zetten terugnemen</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versie %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

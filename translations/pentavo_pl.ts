@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with '-'
+</source>
+        <translation>Użycie: pentavo [PLIK]
+Pięć w rzędzie przeciwko komputerowi.
+
+  PLIK         zapisana partia (.pnv) do otwarcia po rozpoczęciu pierwszej gry
+  -h, --help   pokaż tę pomoc i zakończ
+  --version    pokaż wersję i zakończ
+  --           traktuj dalszy ciąg jako plik, nawet jeśli zaczyna się od „-”
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try 'pentavo --help' for more.
+</source>
+        <translation>pentavo: %1
+„pentavo --help” podaje więcej informacji.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Wygrywasz</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Wygrywam</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>Ruch %1 nie wskazuje żadnego pola (kod %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>Ruch %1 powtarza pole ruchu %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>Pozycja %1 listy ruchów nie mieści się w bajcie (kod %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2</source>
+        <translation>Nie można otworzyć „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2.</source>
+        <translation>Nie można otworzyć „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2</source>
+        <translation>Nie można zapisać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2.</source>
+        <translation>Nie można zapisać „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>To nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>The form can't be printed.</source>
+        <translation>Nie można wydrukować okna.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file "%1": %2.</source>
+        <translation>Nie można otworzyć pliku pomocy „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file "%1": %2.</source>
+        <translation>Nie można odczytać pliku pomocy „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>nieznana opcja „%1”</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>pusta nazwa pliku</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <translation>można otworzyć tylko jedną partię, a podano „%1” i „%2”</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nowa</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Otwórz...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Ustawienia &amp;strony...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Podgląd &amp;wydruku</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drukuj...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Pasek &amp;stanu</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opcje...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;O programie </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowa</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Prawa autorskie</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Platforma</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Produkt firmy</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Licencja dla</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Przykład 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Przykład 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Przykład 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Przykład 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>Za&amp;stosuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>O programie Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informacje o &amp;systemie...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Ostrzeżenie: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Tytuł aplikacji</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Opis aplikacji</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Pomoc programu Pentavo</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Tekst pomocy</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Pasek narzędzi pomocy</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Początek</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>Released 1 June 2024
+Questions and ideas: pentavo@example.org</source>
+        <translation>Wydano 1 czerwca 2024
+Pytania i pomysły: pentavo@example.org</translation>
+    </message>
+    <message>
+        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
+        <translation>Ta wersja demonstracyjna gra z jedną stałą siłą. Zapisuj, otwieraj i drukuj swoje partie, jak chcesz.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Wersja 0.1 (demo)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
+        <translation>15 na 15 pól. Strzałki przesuwają kursor, Home przywraca go na środek, Enter lub spacja stawia znak na jego polu.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Pasek menu</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Pasek stanu</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Ustawienia strony</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Wszystkie pliki (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Pusty plik</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>krzyżyk</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>kółko</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Wiersz %1, kolumna %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Wybór przeciwnika</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Komputer zaczyna</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Komputer gra drugi</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Cofanie ruchów</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Wersja %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with '-'
+</source>
+        <translation>Uso: pentavo [ARQUIVO]
+Cinco em linha contra o computador.
+
+  ARQUIVO      uma partida salva (.pnv) a abrir depois que a primeira partida começar
+  -h, --help   mostra esta ajuda e sai
+  --version    mostra a versão e sai
+  --           toma o que vem depois como arquivo, mesmo que comece com "-"
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try 'pentavo --help' for more.
+</source>
+        <translation>pentavo: %1
+Tente "pentavo --help" para saber mais.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Você venceu</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Eu venci</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>A jogada %1 não indica nenhuma casa (código %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>A jogada %1 repete a casa da jogada %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>A entrada %1 da lista de jogadas não cabe em um byte (código %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2</source>
+        <translation>Não é possível abrir "%1": %2</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2.</source>
+        <translation>Não é possível abrir "%1": %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2</source>
+        <translation>Não é possível salvar "%1": %2</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2.</source>
+        <translation>Não é possível salvar "%1": %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>The form can't be printed.</source>
+        <translation>Não é possível imprimir a janela.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file "%1": %2.</source>
+        <translation>Não é possível abrir o arquivo de ajuda "%1": %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file "%1": %2.</source>
+        <translation>Não é possível ler o arquivo de ajuda "%1": %2.</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>opção desconhecida "%1"</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>um nome de arquivo vazio</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <translation>só é possível abrir uma partida, mas foram dadas "%1" e "%2"</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>A&amp;brir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Configurar &amp;página...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;ferramentas</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Barra de &amp;status</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opções...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Sobre </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Plataforma</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Produto da empresa</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produto</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Licenciado para</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Amostra 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Amostra 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Amostra 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Amostra 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Sobre o Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informações do &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Aviso: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Título do aplicativo</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Descrição do aplicativo</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Ajuda do Pentavo</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto da ajuda</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Barra de ferramentas da ajuda</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>Released 1 June 2024
+Questions and ideas: pentavo@example.org</source>
+        <translation>Lançado em 1º de junho de 2024
+Dúvidas e ideias: pentavo@example.org</translation>
+    </message>
+    <message>
+        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
+        <translation>Esta edição de demonstração joga com uma força fixa. Salve, abra e imprima suas partidas à vontade.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Versão 0.1 (demo)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
+        <translation>15 por 15 casas. As setas movem o cursor, Home o traz de volta ao centro, Enter ou Espaço joga na sua casa.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra de menus</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de status</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Configurar página</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Todos os arquivos (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Arquivo vazio</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>xis</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>círculo</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Linha %1, coluna %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Escolha do adversário</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Computador começa</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Computador joga em segundo</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Desfazer jogadas</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versão %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with '-'
+</source>
+        <translation>Использование: pentavo [ФАЙЛ]
+Пять в ряд против компьютера.
+
+  ФАЙЛ         сохранённая партия (.pnv), которая откроется после начала первой игры
+  -h, --help   показать эту справку и выйти
+  --version    показать версию и выйти
+  --           считать следующее именем файла, даже если оно начинается с «-»
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try 'pentavo --help' for more.
+</source>
+        <translation>pentavo: %1
+Подробнее: «pentavo --help».
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Вы выиграли</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Я выиграл</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>Ход %1 не указывает ни на одну клетку (код %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>Ход %1 повторяет клетку хода %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>Запись %1 списка ходов не помещается в байт (код %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2</source>
+        <translation>Не удаётся открыть «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2.</source>
+        <translation>Не удаётся открыть «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2</source>
+        <translation>Не удаётся сохранить «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2.</source>
+        <translation>Не удаётся сохранить «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Это не обычный файл</translation>
+    </message>
+    <message>
+        <source>The form can't be printed.</source>
+        <translation>Окно не удаётся напечатать.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file "%1": %2.</source>
+        <translation>Не удаётся открыть файл справки «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file "%1": %2.</source>
+        <translation>Не удаётся прочитать файл справки «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>неизвестный параметр «%1»</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>пустое имя файла</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <translation>можно открыть только одну партию, а указаны «%1» и «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Новая</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Параметры с&amp;траницы...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Предварительный просмотр</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Пе&amp;чать...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Панель &amp;инструментов</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Строка &amp;состояния</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>П&amp;араметры...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Содержание</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;О программе </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новая</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Авторские права</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Компания</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Платформа</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Продукт компании</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Продукт</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Лицензия выдана</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Образец 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Образец 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Образец 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Образец 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>О программе Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Сведения о системе...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Предупреждение: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Название приложения</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Описание приложения</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Справка Pentavo</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Текст справки</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Панель инструментов справки</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>В начало</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>Released 1 June 2024
+Questions and ideas: pentavo@example.org</source>
+        <translation>Выпущено 1 июня 2024 года
+Вопросы и идеи: pentavo@example.org</translation>
+    </message>
+    <message>
+        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
+        <translation>Эта демоверсия играет с одной постоянной силой. Сохраняйте, открывайте и печатайте свои партии как угодно.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Версия 0.1 (демо)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Доска</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
+        <translation>15 на 15 клеток. Стрелки двигают курсор, Home возвращает его в центр, Enter или Пробел делает ход в его клетку.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Строка меню</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Строка состояния</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Параметры страницы</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Все файлы (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Пустой файл</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>крестик</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>нолик</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Строка %1, столбец %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Выбор соперника</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Компьютер ходит первым</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Компьютер ходит вторым</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Отмена ходов</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Версия %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

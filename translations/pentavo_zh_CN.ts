@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with '-'
+</source>
+        <translation>用法: pentavo [文件]
+与电脑对弈的五子棋。
+
+  文件         第一局开始后要打开的已保存棋局 (.pnv)
+  -h, --help   显示此帮助并退出
+  --version    显示版本并退出
+  --           把后面的内容当作文件名，即使它以“-”开头
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try 'pentavo --help' for more.
+</source>
+        <translation>pentavo: %1
+运行“pentavo --help”了解更多。
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>你赢了</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>我赢了</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>第 %1 步没有指向任何格子（代码 %2）。</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>第 %1 步与第 %2 步落在同一格子。</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>着法记录的第 %1 项无法存入一个字节（代码 %2）。</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2</source>
+        <translation>无法打开“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Cannot open "%1": %2.</source>
+        <translation>无法打开“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2</source>
+        <translation>无法保存“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Cannot save "%1": %2.</source>
+        <translation>无法保存“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>The form can't be printed.</source>
+        <translation>无法打印窗口。</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file "%1": %2.</source>
+        <translation>无法打开帮助文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file "%1": %2.</source>
+        <translation>无法读取帮助文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>文件名为空</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <translation>只能打开一个棋局记录，但给出了“%1”和“%2”</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>页面设置(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>状态栏(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>选项(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目录(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>关于(&amp;A) </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>版权</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>平台</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>公司产品</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>授权给</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>示例 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>示例 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>示例 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>示例 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>应用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>关于 Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>系统信息(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>警告：...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>应用程序标题</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>应用程序说明</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Pentavo 帮助</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>帮助正文</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>帮助工具栏</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首页</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>Released 1 June 2024
+Questions and ideas: pentavo@example.org</source>
+        <translation>2024 年 6 月 1 日发布
+问题和建议：pentavo@example.org</translation>
+    </message>
+    <message>
+        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
+        <translation>此演示版以固定的棋力对弈。你可以随意保存、打开和打印棋局。</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>版本 0.1（演示版）</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>棋盘</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
+        <translation>15 × 15 个格子。方向键移动光标，Home 键让它回到中央，Enter 或空格键在该格落子。</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>菜单栏</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>状态栏</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>页面设置</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>所有文件 (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>空文件</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>叉</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>圈</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>第 %1 行，第 %2 列，%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>对手选择</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>电脑先走</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>电脑后走</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>允许悔棋</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>声音</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>版本 %1.%2.%3</translation>
+    </message>
+</context>
+</TS>
