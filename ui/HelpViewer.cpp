@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
@@ -105,6 +107,20 @@ QRect HelpViewer::PlaceBeside(const QRect& owner, const QSize& size, const QRect
         placed.moveBottom(area.bottom());
     placed.moveTop(std::max(placed.top(), area.top()));
     return placed;
+}
+
+QString HelpViewer::InLanguage(const QString& english, const QStringList& languages) {
+    const QFileInfo file(english);
+    for (QString language : languages) {
+        language.replace('-', '_');
+        // "zh_Hans_CN" is also looked for as "zh_Hans" and "zh", as Qt's translators are.
+        for (; !language.isEmpty(); language.truncate(std::max<qsizetype>(language.lastIndexOf('_'), 0))) {
+            const QString local = file.dir().filePath(file.completeBaseName() + '_' + language + '.' + file.suffix());
+            if (QFileInfo::exists(local))
+                return local;
+        }
+    }
+    return english;
 }
 
 void HelpViewer::PlaceBesideOwner() {

@@ -32,6 +32,11 @@ public:
     // on that area, as far as the area is large enough.
     static QRect PlaceBeside(const QRect& owner, const QSize& size, const QRect& area);
 
+    // The help file in the first of `languages` (as QLocale::uiLanguages gives them, "de-DE",
+    // then "de") that has one beside `english`: Pentavo_de_DE.hlp, then Pentavo_de.hlp for
+    // Pentavo.hlp; else `english` itself.
+    static QString InLanguage(const QString& english, const QStringList& languages);
+
 private:
     void PlaceBesideOwner();
 

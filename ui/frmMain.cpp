@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -85,7 +86,8 @@ void frmMain::Form_Load() {
     NameControlsForAccessibility();
     ApplyMinimumSize();
     SetOuterGeometry(ReadMainGeometry(DefaultOuterSize(), MinimumOuterSize()));
-    helpFile_ = QCoreApplication::applicationDirPath() + '/' + HelpFileName;
+    helpFile_ = HelpViewer::InLanguage(QCoreApplication::applicationDirPath() + '/' + HelpFileName,
+                                       QLocale().uiLanguages());
     options_.ComputerFirst = true;
     options_.UndoMoves = true;
 }

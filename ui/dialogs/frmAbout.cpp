@@ -2,6 +2,7 @@
 
 #include "core/Version.h"
 #include "forms/ApplyResourceCaptions.h"
+#include "forms/FitCaptions.h"
 #include "forms/PictureBox.h"
 #include "forms/Twips.h"
 #include "resources/pictures/Pictures.h"
@@ -79,6 +80,7 @@ void frmAbout::Form_Load() {
     ApplyResourceCaptions(*this);
     lblVersion->setText(tr("Version 0.1 (demo)"));
     lblTitle->setText(AppTitle);
+    FitCaptions(*this);
 }
 
 void frmAbout::cmdOK_Click() {

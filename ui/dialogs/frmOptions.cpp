@@ -1,6 +1,7 @@
 #include "ui/dialogs/frmOptions.h"
 
 #include "forms/ApplyResourceCaptions.h"
+#include "forms/FitCaptions.h"
 #include "forms/Twips.h"
 
 #include <QCheckBox>
@@ -98,6 +99,7 @@ void frmOptions::KeepTabOnSelectedOption() {
 
 void frmOptions::Form_Load() {
     ApplyResourceCaptions(*this);
+    FitCaptions(*this);
     Check1->setChecked(options.UndoMoves);
     Check2->setChecked(options.SoundOn);
     (options.ComputerFirst ? Option1 : Option2)->setChecked(true);
