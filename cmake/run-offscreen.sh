@@ -14,4 +14,7 @@ export XDG_RUNTIME_DIR="$scratch/runtime"
 export XDG_CONFIG_HOME="$scratch/config"
 export QT_QPA_PLATFORM="offscreen:configfile=$scratch/offscreen.json"
 export QTEST_FUNCTION_TIMEOUT=60000
+# English, whatever the machine's language: a test that wants another installs its translator.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 "$@"

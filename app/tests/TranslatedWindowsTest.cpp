@@ -45,7 +45,7 @@ QString Pseudo(const QString& english) {
         else
             text += c;
     }
-    return '[' + text + QString(int(std::ceil(english.size() * 0.4)), QChar('~')) + ']';
+    return '[' + text + QString((english.size() * 2 + 4) / 5, QChar('~')) + ']';
 }
 
 // Translates exactly the texts the translators are given (those of a .ts file).

@@ -92,6 +92,9 @@ e2e_init() {
     export XDG_CONFIG_HOME="$e2e_scratch/config"
     export HOME="$e2e_scratch/home"
     export QT_QPA_PLATFORM=xcb
+    # English unless the script names a language (E2E_LANG), whatever the machine's own.
+    export LANG=${E2E_LANG:-C.UTF-8}
+    unset LANGUAGE LC_ALL LC_MESSAGES
     unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR SESSION_MANAGER
     FILES="$e2e_scratch/files"
     CONF="$XDG_CONFIG_HOME/Pentavo/Pentavo.conf"

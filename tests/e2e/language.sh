@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The program as a person whose environment names another language sees it: the menus, Qt's own
+# file dialog and a message box, the help window, all in that language (pictures kept for the
+# README); and a game saved there is byte for byte the record the same moves make in English.
+#
+#   language.sh PROGRAM BUILD_FOLDER LANG SAVE_TITLE HELP_TITLE HELP_KEYS
+#   (SAVE_TITLE, HELP_TITLE: the translated window titles; HELP_KEYS: the keys of Help > Contents)
+set -euo pipefail
+PENTAVO=$1
+BUILD_DIR=$2
+E2E_LANG=$3
+save_title=$4
+help_title=$5
+read -r -a help_keys <<<"$6"
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+e2e_init "language-${E2E_LANG%%.*}"
+
+start_pentavo
+place_window "$MAIN_WID" 40 30 520 600
+read -r ox oy _ _ <<<"$(window_geometry "$MAIN_WID")"
+opening=$(board_with "$(empty_board)" 7 7 X)
+expect_board "$opening" "opening"
+
+note "the File menu"
+click_at "$((ox + 20))" "$((oy + 10))"
+sleep 0.5
+shot menu >/dev/null
+keys_to "$MAIN_WID" Escape
+
+note "Qt's own file dialog, cancelled: the program's message box"
+keys_to "$MAIN_WID" ctrl+s
+dialog=$(wait_window "^$save_title\$") || fail "no file dialog titled $save_title"
+sleep 0.5
+shot file-dialog >/dev/null
+xdo windowfocus --sync "$dialog"
+xdo key --clearmodifiers Escape
+wait_window_gone "$dialog" || fail "the file dialog stayed open after Esc"
+poll test "$(windows_named '^Pentavo$' | wc -l)" -ge 2 || fail "no message box after the cancelled dialog"
+sleep 0.3
+shot message-box >/dev/null
+box=$(windows_named '^Pentavo$' | grep -vx "$MAIN_WID" | head -1)
+keys_to "$box" Return
+wait_window_gone "$box" || fail "the message box stayed open"
+
+note "Help > Contents by its keys: the help window in this language"
+keys_to "$MAIN_WID" "${help_keys[0]}"
+sleep 0.3
+xdo key --clearmodifiers "${help_keys[1]}"
+help=$(wait_window "^$help_title\$") || fail "no help window titled $help_title"
+sleep 0.5
+shot help >/dev/null
+keys_to "$help" Escape
+wait_window_gone "$help" || fail "the help window stayed open after Esc"
+
+note "a move, and the game saved: the record does not depend on the language"
+click_cell 3 3
+wait_marks 3
+reply=$(board_diff "$opening" "$BOARD" | grep ' \. X$') || fail "the computer did not answer"
+read -r rc rr _ <<<"$reply"
+keys_to "$MAIN_WID" ctrl+s
+choose_file "$save_title" "$FILES/game.pnv"
+poll test -s "$FILES/game.pnv" || fail "no file written"
+record_bytes "$(move_code 7 7)" "$(move_code 3 3)" "$(move_code "$rc" "$rr")" >"$e2e_scratch/expected.pnv"
+cmp "$e2e_scratch/expected.pnv" "$FILES/game.pnv" || fail "the record saved in $E2E_LANG differs"
+keys_to "$MAIN_WID" ctrl+x
+wait_exit
