@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 
 #include <algorithm>
@@ -33,6 +34,15 @@ double NeededFactor(const QWidget& control) {
         while (!fits(factor))
             factor += Step;
         return factor;
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        // Its size hint has a floor wider than short captions need.
+        const QStyle& style = *button->style();
+        const int frame = 2 * (style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                               style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+        return double(button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) +
+                      frame) /
+               width;
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
         return button->text().isEmpty() ? 1 : double(button->sizeHint().width()) / width;

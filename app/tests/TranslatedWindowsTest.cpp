@@ -17,6 +17,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QToolButton>
 #include <QTranslator>
@@ -86,6 +88,12 @@ QString Clipped(const QWidget& control) {
                        ? QStringLiteral("wraps below its height")
                        : QString();
         need = label->sizeHint();
+    } else if (const auto* push = qobject_cast<const QPushButton*>(&control)) {
+        // The caption and the button's own margins; its size hint has a floor of its own.
+        const int margins = 2 * (push->style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                                 push->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+        need = QSize(
+            push->fontMetrics().horizontalAdvance(QString(push->text()).remove('&')) + margins, 0);
     } else if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
         need = button->sizeHint();
     } else if (const auto* box = qobject_cast<const QGroupBox*>(&control)) {
@@ -164,7 +172,7 @@ private slots:
         for (QWidget* shown : windows) {
             read(shown->windowTitle(), shown->objectName() + " title");
             for (QWidget* control : shown->findChildren<QWidget*>()) {
-                if (!control->isVisibleTo(shown) || control->isWindow() ||
+                if (!control->isVisibleTo(shown) || control->window() != shown ||
                     qobject_cast<QToolButton*>(control) != nullptr)
                     continue;
                 const QString where = shown->objectName() + '/' + control->objectName();
