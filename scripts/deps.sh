@@ -63,7 +63,7 @@ fonts-dejavu-core      the fonts every window draws its text in
 fonts-wqy-zenhei       Japanese and Chinese glyphs, for the tests in those languages
 qt6-tools-dev          the translations in the build (Qt6 LinguistTools)
 qt6-l10n-tools         lupdate and lrelease, which that build calls
-qt6-translations-l10n  Qt's own translations (its dialogs' buttons), loaded beside the program's
+qt6-translations-l10n  the translations of Qt itself (the buttons of its dialogs), loaded beside ours
 libgtest-dev           GoogleTest
 libbenchmark-dev       Google Benchmark
 libcups2-dev           the print server client library, which takes the print jobs

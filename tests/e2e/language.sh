@@ -17,6 +17,22 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 e2e_init "language-${E2E_LANG%%.*}"
 
+# xdotool matches titles only in ASCII here: a window is found by its title as the window
+# manager's UTF-8 property gives it.
+title_of() {
+    xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^"]*"\(.*\)"$/\1/p'
+}
+wait_titled() {
+    local deadline=$((SECONDS + E2E_WAIT)) wid
+    while ((SECONDS < deadline)); do
+        for wid in $(windows_named .); do
+            [ "$(title_of "$wid")" = "$1" ] && echo "$wid" && return 0
+        done
+        sleep 0.2
+    done
+    return 1
+}
+
 start_pentavo
 place_window "$MAIN_WID" 40 30 520 600
 read -r ox oy _ _ <<<"$(window_geometry "$MAIN_WID")"
@@ -31,7 +47,7 @@ keys_to "$MAIN_WID" Escape
 
 note "Qt's own file dialog, cancelled: the program's message box"
 keys_to "$MAIN_WID" ctrl+s
-dialog=$(wait_window "^$save_title\$") || fail "no file dialog titled $save_title"
+dialog=$(wait_titled "$save_title") || fail "no file dialog titled $save_title"
 sleep 0.5
 shot file-dialog >/dev/null
 xdo windowfocus --sync "$dialog"
@@ -48,7 +64,7 @@ note "Help > Contents by its keys: the help window in this language"
 keys_to "$MAIN_WID" "${help_keys[0]}"
 sleep 0.3
 xdo key --clearmodifiers "${help_keys[1]}"
-help=$(wait_window "^$help_title\$") || fail "no help window titled $help_title"
+help=$(wait_titled "$help_title") || fail "no help window titled $help_title"
 sleep 0.5
 shot help >/dev/null
 keys_to "$help" Escape
@@ -60,7 +76,14 @@ wait_marks 3
 reply=$(board_diff "$opening" "$BOARD" | grep ' \. X$') || fail "the computer did not answer"
 read -r rc rr _ <<<"$reply"
 keys_to "$MAIN_WID" ctrl+s
-choose_file "$save_title" "$FILES/game.pnv"
+dialog=$(wait_titled "$save_title") || fail "no file dialog titled $save_title"
+# As choose_file does: the dialog takes typed text once it is active.
+xdo windowfocus --sync "$dialog"
+sleep 0.3
+xdo windowfocus --sync "$dialog"
+xdo type --delay 20 --clearmodifiers "$FILES/game.pnv"
+xdo key --clearmodifiers Return
+wait_window_gone "$dialog" || fail "the file dialog stayed open after Return"
 poll test -s "$FILES/game.pnv" || fail "no file written"
 record_bytes "$(move_code 7 7)" "$(move_code 3 3)" "$(move_code "$rc" "$rr")" >"$e2e_scratch/expected.pnv"
 cmp "$e2e_scratch/expected.pnv" "$FILES/game.pnv" || fail "the record saved in $E2E_LANG differs"

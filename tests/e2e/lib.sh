@@ -92,8 +92,9 @@ e2e_init() {
     export XDG_CONFIG_HOME="$e2e_scratch/config"
     export HOME="$e2e_scratch/home"
     export QT_QPA_PLATFORM=xcb
-    # English unless the script names a language (E2E_LANG), whatever the machine's own.
-    export LANG=${E2E_LANG:-C.UTF-8}
+    # English whatever the machine's language; the program alone is given E2E_LANG, when a script
+    # names one (the tools here would complain of a locale that is not generated).
+    export LANG=C.UTF-8
     unset LANGUAGE LC_ALL LC_MESSAGES
     unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR SESSION_MANAGER
     FILES="$e2e_scratch/files"
@@ -262,7 +263,7 @@ setting() {
 # Starts the program and waits for its main window with the board on it: APP_PID, MAIN_WID.
 start_pentavo() {
     local log="$e2e_scratch/pentavo.$((++e2e_runs)).log"
-    "$PENTAVO" >"$log" 2>&1 &
+    LANG=${E2E_LANG:-$LANG} "$PENTAVO" >"$log" 2>&1 &
     APP_PID=$!
     APP_LOG=$log
     track "$APP_PID"
