@@ -28,13 +28,14 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
         } else if (!optionsEnded && arg == "--version") {
             return {CommandLine::Action::Version, {}, {}};
         } else if (!optionsEnded && arg.starts_with('-')) {
-            return Refused(Sentence(QT_TRANSLATE_NOOP("Outcome", "unknown option '%1'"), {Quoted(arg)}));
+            return Refused(
+                Sentence(QT_TRANSLATE_NOOP("Outcome", "unknown option '%1'"), {Quoted(arg)}));
         } else if (arg.empty()) {
             return Refused(Sentence(QT_TRANSLATE_NOOP("Outcome", "an empty file name")));
         } else if (!result.file.empty()) {
             return Refused(Sentence(
-                QT_TRANSLATE_NOOP("Outcome",
-                                  "only one game record can be opened, but '%1' and '%2' were given"),
+                QT_TRANSLATE_NOOP(
+                    "Outcome", "only one game record can be opened, but '%1' and '%2' were given"),
                 {Quoted(result.file), Quoted(arg)}));
         } else {
             result.file = arg;

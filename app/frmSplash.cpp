@@ -96,10 +96,8 @@ frmSplash::frmSplash(VersionNumbers version)
 
 void frmSplash::Form_Load() {
     ApplyResourceCaptions(*this);
-    lblVersion->setText(tr("Version %1.%2.%3")
-                            .arg(Version.Major)
-                            .arg(Version.Minor)
-                            .arg(Version.Revision));
+    lblVersion->setText(
+        tr("Version %1.%2.%3").arg(Version.Major).arg(Version.Minor).arg(Version.Revision));
     lblProductName->setText(QString::fromLatin1(AppTitle));
     for (QLabel* label : {lblProductName, lblPlatform, lblVersion, lblCopyright, lblCompany}) {
         FitToText(*label);

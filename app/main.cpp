@@ -34,7 +34,8 @@ int Answer(const pentavo::CommandLine& command, int argc, char* argv[]) {
         return Print(std::cout, pentavo::VersionLine(), 0);
     default:
         Print(std::cerr,
-              QCoreApplication::translate("CommandLine", "pentavo: %1\nTry 'pentavo --help' for more.\n")
+              QCoreApplication::translate("CommandLine",
+                                          "pentavo: %1\nTry 'pentavo --help' for more.\n")
                   .arg(pentavo::Translated(command.error))
                   .toStdString(),
               2);

@@ -39,7 +39,8 @@ public:
 
     // Fills %1 to %9 in one pass, so that a part's own "%1" (in a path, say) stays as it is; a
     // place without a part stays too.
-    static std::string FillPlaces(const std::string& pattern, const std::vector<std::string>& parts) {
+    static std::string FillPlaces(const std::string& pattern,
+                                  const std::vector<std::string>& parts) {
         std::string filled;
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             const bool place = pattern[i] == '%' && i + 1 < pattern.size() &&

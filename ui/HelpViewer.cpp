@@ -3,8 +3,8 @@
 #include "ui/WindowPlacing.h"
 
 #include <QAction>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QScreen>
@@ -22,8 +22,9 @@ namespace pentavo {
 namespace {
 
 Outcome Failure(const char* pattern, const QString& path, const QFile& file) {
-    return Outcome::Failed(Sentence(pattern, {Sentence::Verbatim(path.toStdString()),
-                                              Sentence::Verbatim(file.errorString().toStdString())}));
+    return Outcome::Failed(
+        Sentence(pattern, {Sentence::Verbatim(path.toStdString()),
+                           Sentence::Verbatim(file.errorString().toStdString())}));
 }
 
 // Room between the window's frame and the text.
@@ -114,8 +115,10 @@ QString HelpViewer::InLanguage(const QString& english, const QStringList& langua
     for (QString language : languages) {
         language.replace('-', '_');
         // "zh_Hans_CN" is also looked for as "zh_Hans" and "zh", as Qt's translators are.
-        for (; !language.isEmpty(); language.truncate(std::max<qsizetype>(language.lastIndexOf('_'), 0))) {
-            const QString local = file.dir().filePath(file.completeBaseName() + '_' + language + '.' + file.suffix());
+        for (; !language.isEmpty();
+             language.truncate(std::max<qsizetype>(language.lastIndexOf('_'), 0))) {
+            const QString local =
+                file.dir().filePath(file.completeBaseName() + '_' + language + '.' + file.suffix());
             if (QFileInfo::exists(local))
                 return local;
         }

@@ -60,9 +60,9 @@ frmMain::frmMain(GameOptions& options, QWidget* parent)
     surface_->setFocusPolicy(Qt::StrongFocus);
     surface_->setFocus();
     surface_->setAccessibleName(tr("Board"));
-    surface_->setAccessibleDescription(
-        tr("15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or "
-           "Space plays its cell."));
+    surface_->setAccessibleDescription(tr(
+        "15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or "
+        "Space plays its cell."));
     resize(DefaultOuterSize());
 
     Form_Initialize();

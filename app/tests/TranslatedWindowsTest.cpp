@@ -71,7 +71,7 @@ public:
     QString translate(const char* context, const char* source, const char*, int) const override {
         const QString english = QString::fromUtf8(source);
         return texts_.contains(QString::fromUtf8(context) + '\n' + english) ? Pseudo(english)
-                                                                           : QString();
+                                                                            : QString();
     }
 
 private:

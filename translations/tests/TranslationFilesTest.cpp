@@ -100,7 +100,8 @@ private slots:
         QSet<QString> added = sourceTexts_ - Keys(messages);
         QSet<QString> dropped = Keys(messages) - sourceTexts_;
         QVERIFY2(added.isEmpty(), qPrintable("not in the file: " + added.values().join("; ")));
-        QVERIFY2(dropped.isEmpty(), qPrintable("no longer in the code: " + dropped.values().join("; ")));
+        QVERIFY2(dropped.isEmpty(),
+                 qPrintable("no longer in the code: " + dropped.values().join("; ")));
         for (const Message& m : messages) {
             const QByteArray where = (m.context + " | " + m.source).toUtf8();
             QVERIFY2(m.type.isEmpty(), where + " is " + m.type.toUtf8());

@@ -52,13 +52,14 @@ void frmOptions::ShowModal(GameOptions& options, QWidget* owner) {
 void frmOptions::CreateControls() {
     cmdOK = CommandButton("cmdOK", "1037", TwipsRect(240, 2640, 1095, 375), this);
     cmdCancel = CommandButton("cmdCancel", "1036", TwipsRect(2040, 2640, 1095, 375), this);
-    Frame1 =
-        Captioned<QGroupBox>("Frame1", tr("Partner selection"), TwipsRect(240, 240, 2895, 1095), this);
-    Option1 = Captioned<QRadioButton>("Option1", tr("Computer first"), TwipsRect(120, 360, 1935, 195),
-                                      Frame1);
-    Option2 = Captioned<QRadioButton>("Option2", tr("Computer second"), TwipsRect(120, 720, 2295, 255),
-                                      Frame1);
-    Check1 = Captioned<QCheckBox>("Check1", tr("Undo moves"), TwipsRect(360, 1560, 2175, 255), this);
+    Frame1 = Captioned<QGroupBox>("Frame1", tr("Partner selection"),
+                                  TwipsRect(240, 240, 2895, 1095), this);
+    Option1 = Captioned<QRadioButton>("Option1", tr("Computer first"),
+                                      TwipsRect(120, 360, 1935, 195), Frame1);
+    Option2 = Captioned<QRadioButton>("Option2", tr("Computer second"),
+                                      TwipsRect(120, 720, 2295, 255), Frame1);
+    Check1 =
+        Captioned<QCheckBox>("Check1", tr("Undo moves"), TwipsRect(360, 1560, 2175, 255), this);
     Check2 = Captioned<QCheckBox>("Check2", tr("Sound"), TwipsRect(360, 1920, 2055, 375), this);
     Option1->setChecked(true);
     Check1->setChecked(true);
