@@ -20,8 +20,10 @@ void Install(QCoreApplication& app, const QString& name, const QString& folder) 
 } // namespace
 
 void InstallTranslations(QCoreApplication& app) {
-    // English is the language of the source: nothing to look for.
-    if (QLocale().uiLanguages().value(0).startsWith(QLatin1String("en")))
+    // English is the language of the source, and the C locale's: nothing to look for.
+    const QLocale locale;
+    if (locale.language() == QLocale::C ||
+        locale.uiLanguages().value(0).startsWith(QLatin1String("en")))
         return;
     Install(app, QStringLiteral("pentavo"), QStringLiteral(":/i18n"));
     Install(app, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTranslator>
@@ -192,6 +193,33 @@ private slots:
         delete about;
         QCoreApplication::removeTranslator(translator.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // The help file in the first of the person's languages that has one, else the English one.
+    void HelpFileInTheLanguage_data() {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("language and country") << QStringList{"de-DE", "de"} << "Pentavo_de.hlp";
+        QTest::newRow("language alone") << QStringList{"de"} << "Pentavo_de.hlp";
+        QTest::newRow("script, then country")
+            << QStringList{"zh-Hans-CN", "zh-CN", "zh"} << "Pentavo_zh_CN.hlp";
+        QTest::newRow("another country") << QStringList{"pt-PT", "pt"} << "Pentavo.hlp";
+        QTest::newRow("second choice") << QStringList{"eo", "de-AT"} << "Pentavo_de.hlp";
+        QTest::newRow("English") << QStringList{"en-US", "en"} << "Pentavo.hlp";
+        QTest::newRow("none") << QStringList{} << "Pentavo.hlp";
+    }
+
+    void HelpFileInTheLanguage() {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, chosen);
+        QTemporaryDir folder;
+        for (const char* name :
+             {"Pentavo.hlp", "Pentavo_de.hlp", "Pentavo_zh_CN.hlp", "Pentavo_pt_BR.hlp"}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(HelpViewer::InLanguage(folder.filePath("Pentavo.hlp"), languages),
+                 folder.filePath(chosen));
     }
 };
 
