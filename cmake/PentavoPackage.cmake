@@ -20,6 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PENTAVO_HOMEPAGE}")
 # is loaded only when printing, so it is named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libcups2)
+# Qt's own dialogs in the person's language, and Japanese and Chinese glyphs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-zenhei")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
