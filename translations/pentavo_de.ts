@@ -308,18 +308,23 @@ Try 'pentavo --help' for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>Veröffentlicht am 1. Juni 2024
-Fragen und Ideen: pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>Diese Demo-Ausgabe spielt mit einer festen Spielstärke. Speichern, öffnen und drucken Sie Ihre Partien nach Belieben.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>Version 0.1 (Demo)</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Veröffentlicht am %1
+Fragen und Ideen: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>d. MMMM yyyy</translation>
     </message>
 </context>
 <context>

@@ -308,18 +308,23 @@ Pruebe «pentavo --help» para saber más.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>Publicado el 1 de junio de 2024
-Preguntas e ideas: pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>Esta edición de demostración juega con una fuerza fija. Guarde, abra e imprima sus partidas como quiera.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>Versión 0.1 (demostración)</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Publicado el %1
+Preguntas e ideas: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>d 'de' MMMM 'de' yyyy</translation>
     </message>
 </context>
 <context>

@@ -308,18 +308,23 @@ Essayez « pentavo --help » pour en savoir plus.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>Publié le 1er juin 2024
-Questions et idées : pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>Cette édition de démonstration joue à un niveau fixe. Enregistrez, ouvrez et imprimez vos parties à votre guise.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>Version 0.1 (démo)</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Publié le %1
+Questions et idées : %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>

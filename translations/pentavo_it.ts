@@ -308,18 +308,23 @@ Provare «pentavo --help» per saperne di più.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>Pubblicato il 1° giugno 2024
-Domande e idee: pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>Questa edizione dimostrativa gioca a un solo livello fisso. Salva, apri e stampa le tue partite come preferisci.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>Versione 0.1 (demo)</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Pubblicato il %1
+Domande e idee: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>

@@ -308,18 +308,23 @@ Try 'pentavo --help' for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>2024 年 6 月 1 日公開
-ご質問・ご意見: pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>このデモ版は一定の強さで対局します。対局の保存、読み込み、印刷は自由にできます。</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>バージョン 0.1 (デモ)</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>%1 公開
+ご質問・ご意見: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>yyyy年M月d日</translation>
     </message>
 </context>
 <context>

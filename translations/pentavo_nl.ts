@@ -308,18 +308,23 @@ Probeer ‘pentavo --help’ voor meer.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>Uitgebracht op 1 juni 2024
-Vragen en ideeën: pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>Deze demo-uitgave speelt op één vaste sterkte. Sla uw partijen op, open en druk ze af zoals u wilt.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>Versie 0.1 (demo)</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Uitgebracht op %1
+Vragen en ideeën: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>

@@ -308,18 +308,23 @@ Try 'pentavo --help' for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>Wydano 1 czerwca 2024
-Pytania i pomysły: pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>Ta wersja demonstracyjna gra z jedną stałą siłą. Zapisuj, otwieraj i drukuj swoje partie, jak chcesz.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>Wersja 0.1 (demo)</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Wydano %1
+Pytania i pomysły: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>

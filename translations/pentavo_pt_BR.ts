@@ -308,18 +308,23 @@ Tente "pentavo --help" para saber mais.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>Lançado em 1º de junho de 2024
-Dúvidas e ideias: pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>Esta edição de demonstração joga com uma força fixa. Salve, abra e imprima suas partidas à vontade.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>Versão 0.1 (demo)</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Lançado em %1
+Dúvidas e ideias: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>d 'de' MMMM 'de' yyyy</translation>
     </message>
 </context>
 <context>

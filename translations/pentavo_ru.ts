@@ -308,18 +308,23 @@ Try 'pentavo --help' for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>Выпущено 1 июня 2024 года
-Вопросы и идеи: pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>Эта демоверсия играет с одной постоянной силой. Сохраняйте, открывайте и печатайте свои партии как угодно.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>Версия 0.1 (демо)</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Выпущено %1
+Вопросы и идеи: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>d MMMM yyyy 'г.'</translation>
     </message>
 </context>
 <context>

@@ -308,18 +308,23 @@ Try 'pentavo --help' for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Released 1 June 2024
-Questions and ideas: pentavo@example.org</source>
-        <translation>2024 年 6 月 1 日发布
-问题和建议：pentavo@example.org</translation>
-    </message>
-    <message>
         <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
         <translation>此演示版以固定的棋力对弈。你可以随意保存、打开和打印棋局。</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
         <translation>版本 0.1（演示版）</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>%1 发布
+问题和建议：%2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <translation>yyyy年M月d日</translation>
     </message>
 </context>
 <context>

@@ -51,9 +51,11 @@ void frmAbout::CreateControls() {
     lblTitle = Label("lblTitle", "1043", QString(), TwipsRect(1440, 240, 4095, 240), this);
     lblVersion = Label("lblVersion", "1042", QString(), TwipsRect(1440, 480, 4095, 225), this);
     const QDate released = QDate::fromString(ReleaseDate, Qt::ISODate);
+    //: How the release date is written, in QDate::toString's letters.
+    const QString dateFormat = tr("d MMMM yyyy");
     Label("Label2", nullptr,
           tr("Released %1\nQuestions and ideas: %2")
-              .arg(QLocale::system().toString(released, "d MMMM yyyy"), ContactAddress),
+              .arg(QLocale::system().toString(released, dateFormat), ContactAddress),
           TwipsRect(1440, 720, 4215, 495), this);
     Label("Label1", nullptr,
           tr("This demo edition plays at one fixed strength. Save, open and print your games as "
