@@ -34,7 +34,7 @@ Essayez « pentavo --help » pour en savoir plus.
     <name>Game</name>
     <message>
         <source>You win</source>
-        <translation>Vous gagnez</translation>
+        <translation>Vous avez gagné</translation>
     </message>
     <message>
         <source>I win</source>
