@@ -10,7 +10,7 @@ Five in a row against the computer.
   FILE         a saved game (.pnv) to open once the first game has started
   -h, --help   show this help and exit
   --version    show the version and exit
-  --           take what follows as the file, even when it starts with '-'
+  --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>Uso: pentavo [ARCHIVO]
 Cinco en línea contra el ordenador.
@@ -23,7 +23,7 @@ Cinco en línea contra el ordenador.
     </message>
     <message>
         <source>pentavo: %1
-Try 'pentavo --help' for more.
+Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo: %1
 Pruebe «pentavo --help» para saber más.
@@ -56,19 +56,19 @@ Pruebe «pentavo --help» para saber más.
         <translation>La entrada %1 de la lista de jugadas no cabe en un byte (código %2).</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
+        <source>Cannot open &quot;%1&quot;: %2</source>
         <translation>No se puede abrir «%1»: %2</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2.</source>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
         <translation>No se puede abrir «%1»: %2.</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2</source>
+        <source>Cannot save &quot;%1&quot;: %2</source>
         <translation>No se puede guardar «%1»: %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2.</source>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
         <translation>No se puede guardar «%1»: %2.</translation>
     </message>
     <message>
@@ -76,19 +76,19 @@ Pruebe «pentavo --help» para saber más.
         <translation>No es un archivo normal</translation>
     </message>
     <message>
-        <source>The form can't be printed.</source>
+        <source>The form can&apos;t be printed.</source>
         <translation>No se puede imprimir la ventana.</translation>
     </message>
     <message>
-        <source>Cannot open the help file "%1": %2.</source>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
         <translation>No se puede abrir el archivo de ayuda «%1»: %2.</translation>
     </message>
     <message>
-        <source>Cannot read the help file "%1": %2.</source>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
         <translation>No se puede leer el archivo de ayuda «%1»: %2.</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
+        <source>unknown option &apos;%1&apos;</source>
         <translation>opción desconocida «%1»</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@ Pruebe «pentavo --help» para saber más.
         <translation>un nombre de archivo vacío</translation>
     </message>
     <message>
-        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>solo se puede abrir una partida, pero se dieron «%1» y «%2»</translation>
     </message>
 </context>
@@ -323,8 +323,8 @@ Preguntas e ideas: %2</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
-        <translation>d 'de' MMMM 'de' yyyy</translation>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,7 @@ Five in a row against the computer.
   FILE         a saved game (.pnv) to open once the first game has started
   -h, --help   show this help and exit
   --version    show the version and exit
-  --           take what follows as the file, even when it starts with '-'
+  --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>Utilisation : pentavo [FICHIER]
 Cinq en ligne contre l’ordinateur.
@@ -23,7 +23,7 @@ Cinq en ligne contre l’ordinateur.
     </message>
     <message>
         <source>pentavo: %1
-Try 'pentavo --help' for more.
+Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo : %1
 Essayez « pentavo --help » pour en savoir plus.
@@ -56,19 +56,19 @@ Essayez « pentavo --help » pour en savoir plus.
         <translation>L’entrée %1 de la liste des coups ne tient pas dans un octet (code %2).</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
+        <source>Cannot open &quot;%1&quot;: %2</source>
         <translation>Impossible d’ouvrir « %1 » : %2</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2.</source>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
         <translation>Impossible d’ouvrir « %1 » : %2.</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2</source>
+        <source>Cannot save &quot;%1&quot;: %2</source>
         <translation>Impossible d’enregistrer « %1 » : %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2.</source>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
         <translation>Impossible d’enregistrer « %1 » : %2.</translation>
     </message>
     <message>
@@ -76,19 +76,19 @@ Essayez « pentavo --help » pour en savoir plus.
         <translation>Ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>The form can't be printed.</source>
+        <source>The form can&apos;t be printed.</source>
         <translation>La fenêtre ne peut pas être imprimée.</translation>
     </message>
     <message>
-        <source>Cannot open the help file "%1": %2.</source>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
         <translation>Impossible d’ouvrir le fichier d’aide « %1 » : %2.</translation>
     </message>
     <message>
-        <source>Cannot read the help file "%1": %2.</source>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
         <translation>Impossible de lire le fichier d’aide « %1 » : %2.</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
+        <source>unknown option &apos;%1&apos;</source>
         <translation>option inconnue « %1 »</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@ Essayez « pentavo --help » pour en savoir plus.
         <translation>un nom de fichier vide</translation>
     </message>
     <message>
-        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>une seule partie peut être ouverte, mais « %1 » et « %2 » ont été donnés</translation>
     </message>
 </context>
@@ -323,7 +323,7 @@ Questions et idées : %2</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
         <translation>d MMMM yyyy</translation>
     </message>
 </context>

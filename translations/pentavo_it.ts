@@ -10,7 +10,7 @@ Five in a row against the computer.
   FILE         a saved game (.pnv) to open once the first game has started
   -h, --help   show this help and exit
   --version    show the version and exit
-  --           take what follows as the file, even when it starts with '-'
+  --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>Uso: pentavo [FILE]
 Cinque in fila contro il computer.
@@ -23,7 +23,7 @@ Cinque in fila contro il computer.
     </message>
     <message>
         <source>pentavo: %1
-Try 'pentavo --help' for more.
+Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo: %1
 Provare «pentavo --help» per saperne di più.
@@ -56,19 +56,19 @@ Provare «pentavo --help» per saperne di più.
         <translation>La voce %1 dell’elenco delle mosse non sta in un byte (codice %2).</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
+        <source>Cannot open &quot;%1&quot;: %2</source>
         <translation>Impossibile aprire «%1»: %2</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2.</source>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
         <translation>Impossibile aprire «%1»: %2.</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2</source>
+        <source>Cannot save &quot;%1&quot;: %2</source>
         <translation>Impossibile salvare «%1»: %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2.</source>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
         <translation>Impossibile salvare «%1»: %2.</translation>
     </message>
     <message>
@@ -76,19 +76,19 @@ Provare «pentavo --help» per saperne di più.
         <translation>Non è un file normale</translation>
     </message>
     <message>
-        <source>The form can't be printed.</source>
+        <source>The form can&apos;t be printed.</source>
         <translation>Impossibile stampare la finestra.</translation>
     </message>
     <message>
-        <source>Cannot open the help file "%1": %2.</source>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
         <translation>Impossibile aprire il file della guida «%1»: %2.</translation>
     </message>
     <message>
-        <source>Cannot read the help file "%1": %2.</source>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
         <translation>Impossibile leggere il file della guida «%1»: %2.</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
+        <source>unknown option &apos;%1&apos;</source>
         <translation>opzione sconosciuta «%1»</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@ Provare «pentavo --help» per saperne di più.
         <translation>un nome di file vuoto</translation>
     </message>
     <message>
-        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>si può aprire una sola partita, ma sono state indicate «%1» e «%2»</translation>
     </message>
 </context>
@@ -323,7 +323,7 @@ Domande e idee: %2</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
         <translation>d MMMM yyyy</translation>
     </message>
 </context>

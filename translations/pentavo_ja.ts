@@ -10,7 +10,7 @@ Five in a row against the computer.
   FILE         a saved game (.pnv) to open once the first game has started
   -h, --help   show this help and exit
   --version    show the version and exit
-  --           take what follows as the file, even when it starts with '-'
+  --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>使い方: pentavo [ファイル]
 コンピューターと対戦する五目並べです。
@@ -23,7 +23,7 @@ Five in a row against the computer.
     </message>
     <message>
         <source>pentavo: %1
-Try 'pentavo --help' for more.
+Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo: %1
 詳しくは「pentavo --help」を実行してください。
@@ -56,48 +56,48 @@ Try 'pentavo --help' for more.
         <translation>手の記録の %1 番目の値が 1 バイトに収まりません (コード %2)。</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
-        <translation>"%1" を開けません: %2</translation>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; を開けません: %2</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2.</source>
-        <translation>"%1" を開けません: %2。</translation>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>&quot;%1&quot; を開けません: %2。</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2</source>
-        <translation>"%1" を保存できません: %2</translation>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; を保存できません: %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2.</source>
-        <translation>"%1" を保存できません: %2。</translation>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>&quot;%1&quot; を保存できません: %2。</translation>
     </message>
     <message>
         <source>Not a regular file</source>
         <translation>通常のファイルではありません</translation>
     </message>
     <message>
-        <source>The form can't be printed.</source>
+        <source>The form can&apos;t be printed.</source>
         <translation>ウィンドウを印刷できません。</translation>
     </message>
     <message>
-        <source>Cannot open the help file "%1": %2.</source>
-        <translation>ヘルプファイル "%1" を開けません: %2。</translation>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>ヘルプファイル &quot;%1&quot; を開けません: %2。</translation>
     </message>
     <message>
-        <source>Cannot read the help file "%1": %2.</source>
-        <translation>ヘルプファイル "%1" を読み込めません: %2。</translation>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>ヘルプファイル &quot;%1&quot; を読み込めません: %2。</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
-        <translation>不明なオプション '%1'</translation>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>不明なオプション &apos;%1&apos;</translation>
     </message>
     <message>
         <source>an empty file name</source>
         <translation>空のファイル名</translation>
     </message>
     <message>
-        <source>only one game record can be opened, but '%1' and '%2' were given</source>
-        <translation>開ける対局記録は 1 つだけですが、'%1' と '%2' が指定されました</translation>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>開ける対局記録は 1 つだけですが、&apos;%1&apos; と &apos;%2&apos; が指定されました</translation>
     </message>
 </context>
 <context>
@@ -323,7 +323,7 @@ Questions and ideas: %2</source>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
         <translation>yyyy年M月d日</translation>
     </message>
 </context>

@@ -10,7 +10,7 @@ Five in a row against the computer.
   FILE         a saved game (.pnv) to open once the first game has started
   -h, --help   show this help and exit
   --version    show the version and exit
-  --           take what follows as the file, even when it starts with '-'
+  --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>Gebruik: pentavo [BESTAND]
 Vijf op een rij tegen de computer.
@@ -23,7 +23,7 @@ Vijf op een rij tegen de computer.
     </message>
     <message>
         <source>pentavo: %1
-Try 'pentavo --help' for more.
+Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo: %1
 Probeer ‘pentavo --help’ voor meer.
@@ -56,19 +56,19 @@ Probeer ‘pentavo --help’ voor meer.
         <translation>Regel %1 van de zettenlijst past niet in een byte (code %2).</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
+        <source>Cannot open &quot;%1&quot;: %2</source>
         <translation>Kan ‘%1’ niet openen: %2</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2.</source>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
         <translation>Kan ‘%1’ niet openen: %2.</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2</source>
+        <source>Cannot save &quot;%1&quot;: %2</source>
         <translation>Kan ‘%1’ niet opslaan: %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2.</source>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
         <translation>Kan ‘%1’ niet opslaan: %2.</translation>
     </message>
     <message>
@@ -76,19 +76,19 @@ Probeer ‘pentavo --help’ voor meer.
         <translation>Geen gewoon bestand</translation>
     </message>
     <message>
-        <source>The form can't be printed.</source>
+        <source>The form can&apos;t be printed.</source>
         <translation>Het venster kan niet worden afgedrukt.</translation>
     </message>
     <message>
-        <source>Cannot open the help file "%1": %2.</source>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
         <translation>Kan het helpbestand ‘%1’ niet openen: %2.</translation>
     </message>
     <message>
-        <source>Cannot read the help file "%1": %2.</source>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
         <translation>Kan het helpbestand ‘%1’ niet lezen: %2.</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
+        <source>unknown option &apos;%1&apos;</source>
         <translation>onbekende optie ‘%1’</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@ Probeer ‘pentavo --help’ voor meer.
         <translation>een lege bestandsnaam</translation>
     </message>
     <message>
-        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>er kan maar één partij worden geopend, maar ‘%1’ en ‘%2’ werden gegeven</translation>
     </message>
 </context>
@@ -323,7 +323,7 @@ Vragen en ideeën: %2</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
         <translation>d MMMM yyyy</translation>
     </message>
 </context>

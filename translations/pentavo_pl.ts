@@ -10,7 +10,7 @@ Five in a row against the computer.
   FILE         a saved game (.pnv) to open once the first game has started
   -h, --help   show this help and exit
   --version    show the version and exit
-  --           take what follows as the file, even when it starts with '-'
+  --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>Użycie: pentavo [PLIK]
 Pięć w rzędzie przeciwko komputerowi.
@@ -23,7 +23,7 @@ Pięć w rzędzie przeciwko komputerowi.
     </message>
     <message>
         <source>pentavo: %1
-Try 'pentavo --help' for more.
+Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo: %1
 „pentavo --help” podaje więcej informacji.
@@ -56,19 +56,19 @@ Try 'pentavo --help' for more.
         <translation>Pozycja %1 listy ruchów nie mieści się w bajcie (kod %2).</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
+        <source>Cannot open &quot;%1&quot;: %2</source>
         <translation>Nie można otworzyć „%1”: %2</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2.</source>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
         <translation>Nie można otworzyć „%1”: %2.</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2</source>
+        <source>Cannot save &quot;%1&quot;: %2</source>
         <translation>Nie można zapisać „%1”: %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2.</source>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
         <translation>Nie można zapisać „%1”: %2.</translation>
     </message>
     <message>
@@ -76,19 +76,19 @@ Try 'pentavo --help' for more.
         <translation>To nie jest zwykły plik</translation>
     </message>
     <message>
-        <source>The form can't be printed.</source>
+        <source>The form can&apos;t be printed.</source>
         <translation>Nie można wydrukować okna.</translation>
     </message>
     <message>
-        <source>Cannot open the help file "%1": %2.</source>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
         <translation>Nie można otworzyć pliku pomocy „%1”: %2.</translation>
     </message>
     <message>
-        <source>Cannot read the help file "%1": %2.</source>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
         <translation>Nie można odczytać pliku pomocy „%1”: %2.</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
+        <source>unknown option &apos;%1&apos;</source>
         <translation>nieznana opcja „%1”</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@ Try 'pentavo --help' for more.
         <translation>pusta nazwa pliku</translation>
     </message>
     <message>
-        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>można otworzyć tylko jedną partię, a podano „%1” i „%2”</translation>
     </message>
 </context>
@@ -323,7 +323,7 @@ Pytania i pomysły: %2</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
         <translation>d MMMM yyyy</translation>
     </message>
 </context>

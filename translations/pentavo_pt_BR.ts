@@ -10,7 +10,7 @@ Five in a row against the computer.
   FILE         a saved game (.pnv) to open once the first game has started
   -h, --help   show this help and exit
   --version    show the version and exit
-  --           take what follows as the file, even when it starts with '-'
+  --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>Uso: pentavo [ARQUIVO]
 Cinco em linha contra o computador.
@@ -18,15 +18,15 @@ Cinco em linha contra o computador.
   ARQUIVO      uma partida salva (.pnv) a abrir depois que a primeira partida começar
   -h, --help   mostra esta ajuda e sai
   --version    mostra a versão e sai
-  --           toma o que vem depois como arquivo, mesmo que comece com "-"
+  --           toma o que vem depois como arquivo, mesmo que comece com &quot;-&quot;
 </translation>
     </message>
     <message>
         <source>pentavo: %1
-Try 'pentavo --help' for more.
+Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo: %1
-Tente "pentavo --help" para saber mais.
+Tente &quot;pentavo --help&quot; para saber mais.
 </translation>
     </message>
 </context>
@@ -56,48 +56,48 @@ Tente "pentavo --help" para saber mais.
         <translation>A entrada %1 da lista de jogadas não cabe em um byte (código %2).</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
-        <translation>Não é possível abrir "%1": %2</translation>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Não é possível abrir &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2.</source>
-        <translation>Não é possível abrir "%1": %2.</translation>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Não é possível abrir &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2</source>
-        <translation>Não é possível salvar "%1": %2</translation>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>Não é possível salvar &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2.</source>
-        <translation>Não é possível salvar "%1": %2.</translation>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>Não é possível salvar &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Not a regular file</source>
         <translation>Não é um arquivo comum</translation>
     </message>
     <message>
-        <source>The form can't be printed.</source>
+        <source>The form can&apos;t be printed.</source>
         <translation>Não é possível imprimir a janela.</translation>
     </message>
     <message>
-        <source>Cannot open the help file "%1": %2.</source>
-        <translation>Não é possível abrir o arquivo de ajuda "%1": %2.</translation>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>Não é possível abrir o arquivo de ajuda &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <source>Cannot read the help file "%1": %2.</source>
-        <translation>Não é possível ler o arquivo de ajuda "%1": %2.</translation>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>Não é possível ler o arquivo de ajuda &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
-        <translation>opção desconhecida "%1"</translation>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opção desconhecida &quot;%1&quot;</translation>
     </message>
     <message>
         <source>an empty file name</source>
         <translation>um nome de arquivo vazio</translation>
     </message>
     <message>
-        <source>only one game record can be opened, but '%1' and '%2' were given</source>
-        <translation>só é possível abrir uma partida, mas foram dadas "%1" e "%2"</translation>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>só é possível abrir uma partida, mas foram dadas &quot;%1&quot; e &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -323,8 +323,8 @@ Dúvidas e ideias: %2</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
-        <translation>d 'de' MMMM 'de' yyyy</translation>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,7 @@ Five in a row against the computer.
   FILE         a saved game (.pnv) to open once the first game has started
   -h, --help   show this help and exit
   --version    show the version and exit
-  --           take what follows as the file, even when it starts with '-'
+  --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>Использование: pentavo [ФАЙЛ]
 Пять в ряд против компьютера.
@@ -23,7 +23,7 @@ Five in a row against the computer.
     </message>
     <message>
         <source>pentavo: %1
-Try 'pentavo --help' for more.
+Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo: %1
 Подробнее: «pentavo --help».
@@ -56,19 +56,19 @@ Try 'pentavo --help' for more.
         <translation>Запись %1 списка ходов не помещается в байт (код %2).</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
+        <source>Cannot open &quot;%1&quot;: %2</source>
         <translation>Не удаётся открыть «%1»: %2</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2.</source>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
         <translation>Не удаётся открыть «%1»: %2.</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2</source>
+        <source>Cannot save &quot;%1&quot;: %2</source>
         <translation>Не удаётся сохранить «%1»: %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2.</source>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
         <translation>Не удаётся сохранить «%1»: %2.</translation>
     </message>
     <message>
@@ -76,19 +76,19 @@ Try 'pentavo --help' for more.
         <translation>Это не обычный файл</translation>
     </message>
     <message>
-        <source>The form can't be printed.</source>
+        <source>The form can&apos;t be printed.</source>
         <translation>Окно не удаётся напечатать.</translation>
     </message>
     <message>
-        <source>Cannot open the help file "%1": %2.</source>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
         <translation>Не удаётся открыть файл справки «%1»: %2.</translation>
     </message>
     <message>
-        <source>Cannot read the help file "%1": %2.</source>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
         <translation>Не удаётся прочитать файл справки «%1»: %2.</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
+        <source>unknown option &apos;%1&apos;</source>
         <translation>неизвестный параметр «%1»</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@ Try 'pentavo --help' for more.
         <translation>пустое имя файла</translation>
     </message>
     <message>
-        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>можно открыть только одну партию, а указаны «%1» и «%2»</translation>
     </message>
 </context>
@@ -323,8 +323,8 @@ Questions and ideas: %2</source>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
-        <translation>d MMMM yyyy 'г.'</translation>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>d MMMM yyyy &apos;г.&apos;</translation>
     </message>
 </context>
 <context>

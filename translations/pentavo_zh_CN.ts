@@ -10,7 +10,7 @@ Five in a row against the computer.
   FILE         a saved game (.pnv) to open once the first game has started
   -h, --help   show this help and exit
   --version    show the version and exit
-  --           take what follows as the file, even when it starts with '-'
+  --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>用法: pentavo [文件]
 与电脑对弈的五子棋。
@@ -23,7 +23,7 @@ Five in a row against the computer.
     </message>
     <message>
         <source>pentavo: %1
-Try 'pentavo --help' for more.
+Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo: %1
 运行“pentavo --help”了解更多。
@@ -56,19 +56,19 @@ Try 'pentavo --help' for more.
         <translation>着法记录的第 %1 项无法存入一个字节（代码 %2）。</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
+        <source>Cannot open &quot;%1&quot;: %2</source>
         <translation>无法打开“%1”：%2</translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2.</source>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
         <translation>无法打开“%1”：%2。</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2</source>
+        <source>Cannot save &quot;%1&quot;: %2</source>
         <translation>无法保存“%1”：%2</translation>
     </message>
     <message>
-        <source>Cannot save "%1": %2.</source>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
         <translation>无法保存“%1”：%2。</translation>
     </message>
     <message>
@@ -76,19 +76,19 @@ Try 'pentavo --help' for more.
         <translation>不是普通文件</translation>
     </message>
     <message>
-        <source>The form can't be printed.</source>
+        <source>The form can&apos;t be printed.</source>
         <translation>无法打印窗口。</translation>
     </message>
     <message>
-        <source>Cannot open the help file "%1": %2.</source>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
         <translation>无法打开帮助文件“%1”：%2。</translation>
     </message>
     <message>
-        <source>Cannot read the help file "%1": %2.</source>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
         <translation>无法读取帮助文件“%1”：%2。</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
+        <source>unknown option &apos;%1&apos;</source>
         <translation>未知选项“%1”</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@ Try 'pentavo --help' for more.
         <translation>文件名为空</translation>
     </message>
     <message>
-        <source>only one game record can be opened, but '%1' and '%2' were given</source>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>只能打开一个棋局记录，但给出了“%1”和“%2”</translation>
     </message>
 </context>
@@ -323,7 +323,7 @@ Questions and ideas: %2</source>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <extracomment>How the release date is written, in QDate::toString's letters.</extracomment>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
         <translation>yyyy年M月d日</translation>
     </message>
 </context>
