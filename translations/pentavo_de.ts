@@ -385,6 +385,10 @@ Fragen und Ideen: %2</translation>
         <source>Row %1, column %2, %3</source>
         <translation>Zeile %1, Spalte %2, %3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Die Datei „%1“ gibt es nicht.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>

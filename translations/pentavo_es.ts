@@ -385,6 +385,10 @@ Preguntas e ideas: %2</translation>
         <source>Row %1, column %2, %3</source>
         <translation>Fila %1, columna %2, %3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>El archivo «%1» no existe.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>

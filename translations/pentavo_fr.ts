@@ -385,6 +385,10 @@ Questions et idées : %2</translation>
         <source>Row %1, column %2, %3</source>
         <translation>Ligne %1, colonne %2, %3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Le fichier « %1 » n’existe pas.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>

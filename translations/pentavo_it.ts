@@ -385,6 +385,10 @@ Domande e idee: %2</translation>
         <source>Row %1, column %2, %3</source>
         <translation>Riga %1, colonna %2, %3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Il file «%1» non esiste.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>

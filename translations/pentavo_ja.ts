@@ -385,6 +385,10 @@ Questions and ideas: %2</source>
         <source>Row %1, column %2, %3</source>
         <translation>%1 行 %2 列、%3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>ファイル &quot;%1&quot; は存在しません。</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>

@@ -385,6 +385,10 @@ Vragen en ideeën: %2</translation>
         <source>Row %1, column %2, %3</source>
         <translation>Rij %1, kolom %2, %3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Het bestand ‘%1’ bestaat niet.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>

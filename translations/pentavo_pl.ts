@@ -385,6 +385,10 @@ Pytania i pomysły: %2</translation>
         <source>Row %1, column %2, %3</source>
         <translation>Wiersz %1, kolumna %2, %3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Plik „%1” nie istnieje.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>

@@ -385,6 +385,10 @@ Dúvidas e ideias: %2</translation>
         <source>Row %1, column %2, %3</source>
         <translation>Linha %1, coluna %2, %3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>O arquivo &quot;%1&quot; não existe.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>

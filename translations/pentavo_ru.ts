@@ -385,6 +385,10 @@ Questions and ideas: %2</source>
         <source>Row %1, column %2, %3</source>
         <translation>Строка %1, столбец %2, %3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Файл «%1» не существует.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>

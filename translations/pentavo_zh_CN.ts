@@ -385,6 +385,10 @@ Questions and ideas: %2</source>
         <source>Row %1, column %2, %3</source>
         <translation>第 %1 行，第 %2 列，%3</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>文件“%1”不存在。</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
