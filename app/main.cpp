@@ -33,12 +33,13 @@ int Answer(const pentavo::CommandLine& command, int argc, char* argv[]) {
     case pentavo::CommandLine::Action::Version:
         return Print(std::cout, pentavo::VersionLine(), 0);
     default:
-        Print(std::cerr,
-              QCoreApplication::translate("CommandLine",
-                                          "pentavo: %1\nTry 'pentavo --help' for more.\n")
-                  .arg(pentavo::Translated(command.error))
-                  .toStdString(),
-              2);
+        // Status 2 whether or not the message reached its reader: the arguments were refused.
+        static_cast<void>(Print(std::cerr,
+                                QCoreApplication::translate(
+                                    "CommandLine", "pentavo: %1\nTry 'pentavo --help' for more.\n")
+                                    .arg(pentavo::Translated(command.error))
+                                    .toStdString(),
+                                2));
         return 2;
     }
 }
