@@ -47,7 +47,7 @@ std::string UsageText() {
 }
 
 std::string VersionLine() {
-    return std::string(AppTitle) + " " + VersionText + "\n";
+    return std::string(AppTitle) + " " + VersionText + "\n" + CopyrightLine + "\n";
 }
 
 } // namespace pentavo

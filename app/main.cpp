@@ -19,6 +19,16 @@ int Print(std::ostream& out, const std::string& text, int status) {
     return out ? status : 1;
 }
 
+// The licence in short, under the version and copyright lines.
+std::string LicenceNotice() {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n")
+        .toStdString();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -29,7 +39,7 @@ int main(int argc, char* argv[]) {
     case pentavo::CommandLine::Action::Help:
         return Print(std::cout, pentavo::UsageText(), 0);
     case pentavo::CommandLine::Action::Version:
-        return Print(std::cout, pentavo::VersionLine(), 0);
+        return Print(std::cout, pentavo::VersionLine() + LicenceNotice(), 0);
     case pentavo::CommandLine::Action::Refuse:
         Print(std::cerr, "pentavo: " + command.error + "\nTry 'pentavo --help' for more.\n", 2);
         return 2;

@@ -55,8 +55,8 @@ void frmAbout::CreateControls() {
               .arg(QLocale::system().toString(released, "d MMMM yyyy"), ContactAddress),
           TwipsRect(1440, 720, 4215, 495), this);
     Label("Label1", nullptr,
-          "This demo edition plays at one fixed strength. Save, open and print your games as "
-          "you like.",
+          QString(CopyrightLine) + ". " +
+              tr("Free software under the GNU GPL, version 3 or later, with no warranty."),
           TwipsRect(1440, 1200, 4455, 615), this);
 
     // Grey over white: a sunken separator above the button.

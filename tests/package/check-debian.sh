@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The Debian package as Debian builds and checks it: dpkg-buildpackage from a copy of the source
+# tree, lintian with no error and no warning, hardening-check on both programs, and autopkgtest
+# running debian/tests against the package in a throwaway Debian 12 root (its chroot back-end),
+# so that nothing is installed on this machine.
+#
+#   check-debian.sh [WORK_FOLDER]      (default: build-deb in the project)
+#
+# The work folder keeps the package, the logs, autopkgtest's screenshots and, between runs, the
+# root as a tarball (made again after a week, so that apt finds what the mirror holds).
+set -euo pipefail
+project=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mkdir -p "${1:-$project/build-deb}" && cd "${1:-$project/build-deb}" && pwd)
+"$project/scripts/deps.sh" --need git dpkg-buildpackage dh dpkg-deb lintian hardening-check \
+    autopkgtest mmdebstrap unshare mount || exit 1
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+note() {
+    echo "-- $*"
+}
+
+# --- the package ------------------------------------------------------------------------------
+
+# A copy of what git tracks or would track, edits included: dpkg-buildpackage writes its build
+# folder into the tree and the package beside it.
+source=$work/src/pentavo
+rm -rf "$work/src"
+mkdir -p "$source"
+(cd "$project" && git ls-files -z --cached --others --exclude-standard |
+    tar --null --files-from=- --ignore-failed-read -cf - 2>/dev/null) | tar -C "$source" -xf -
+
+note "dpkg-buildpackage -us -uc -b"
+# ccache keeps the repeated Release build short; the copy's path stays the same from run to run.
+[ -d /usr/lib/ccache ] && export PATH=/usr/lib/ccache:$PATH
+(cd "$source" && dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 ||
+    fail "dpkg-buildpackage failed; the end of $work/build.log:
+$(tail -n 40 "$work/build.log")"
+changes=$(echo "$work"/src/pentavo_*_"$(dpkg --print-architecture)".changes)
+deb=$(echo "$work"/src/pentavo_*.deb)
+[ -f "$changes" ] && [ -f "$deb" ] || fail "not one .changes and one .deb: $(ls "$work/src")"
+note "$(basename "$deb"): $(dpkg-deb -f "$deb" Depends)"
+
+note "lintian"
+lintian --fail-on error,warning --display-info "$changes" || fail "lintian has errors or warnings"
+
+note "hardening-check"
+unpacked=$work/unpacked
+rm -rf "$unpacked"
+dpkg-deb -x "$deb" "$unpacked"
+hardening-check "$unpacked"/usr/games/pentavo "$unpacked"/usr/games/pbrain-pentavo ||
+    fail "hardening-check finds a check that fails"
+
+# --- autopkgtest in a throwaway root ----------------------------------------------------------
+
+root_tar=$work/bookworm-root.tar
+if [ -z "$(find "$root_tar" -mtime -7 2>/dev/null)" ]; then
+    note "mmdebstrap: a Debian 12 root from the mirror this machine uses"
+    mirror=/etc/apt/sources.list.d/debian.sources
+    [ -f "$mirror" ] || mirror=http://deb.debian.org/debian
+    mmdebstrap --variant=apt --quiet bookworm "$root_tar.new" "$mirror" ||
+        fail "mmdebstrap could not make the root"
+    mv "$root_tar.new" "$root_tar"
+fi
+
+note "autopkgtest in a root unpacked from $(basename "$root_tar")"
+root=$work/root
+rm -rf "$root" "$work/autopkgtest"
+mkdir -p "$root"
+tar -C "$root" -xf "$root_tar"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+# The root's mounts and processes live in namespaces of their own and end with them.
+rc=0
+unshare --mount --pid --fork -- bash -c '
+    set -e
+    root=$1
+    mount -t proc proc "$root/proc"
+    mount --rbind /dev "$root/dev"
+    mount -t tmpfs tmpfs "$root/dev/shm"
+    mount -t tmpfs tmpfs "$root/tmp"
+    shift
+    autopkgtest "$@"
+' check "$root" --no-built-binaries --output-dir "$work/autopkgtest" --timeout-test=300 \
+    --setup-commands='apt-get update -q' "$deb" "$source/" -- chroot "$root" ||
+    rc=$?
+rm -rf "$root"
+[ "$rc" -eq 0 ] || fail "autopkgtest failed with status $rc; its log: $work/autopkgtest/log"
+note "passed"
