@@ -47,7 +47,7 @@ dh                     debhelper
 lintian                lintian
 hardening-check        devscripts
 autopkgtest            autopkgtest
-autopkgtest-virt-unshare autopkgtest
+autopkgtest-virt-chroot autopkgtest
 mmdebstrap             mmdebstrap
 reuse                  reuse
 man                    man-db

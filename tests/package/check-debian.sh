@@ -12,7 +12,7 @@ set -euo pipefail
 project=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mkdir -p "${1:-$project/build-deb}" && cd "${1:-$project/build-deb}" && pwd)
 "$project/scripts/deps.sh" --need git dpkg-buildpackage dh dpkg-deb lintian hardening-check \
-    autopkgtest mmdebstrap unshare mount || exit 1
+    autopkgtest autopkgtest-virt-chroot mmdebstrap unshare mount || exit 1
 
 fail() {
     echo "FAIL: $*" >&2
