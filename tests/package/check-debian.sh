@@ -74,7 +74,11 @@ if [ -z "$(find "$root_tar" -mtime -7 2>/dev/null)" ]; then
     note "mmdebstrap: a Debian 12 root from the mirror this machine uses"
     mirror=/etc/apt/sources.list.d/debian.sources
     [ -f "$mirror" ] || mirror=http://deb.debian.org/debian
-    mmdebstrap --variant=apt --quiet bookworm "$root_tar.new" "$mirror" ||
+    # With the tests' own tools in it, each run installs only the package and what it needs.
+    tools=$(sed -n 's/^Depends: //p' "$project/debian/tests/control" | tr ',' '\n' |
+        sed 's/^ *//; /^@$/d' | sort -u | paste -sd, -)
+    mmdebstrap --variant=apt --format=tar --include="$tools" --quiet bookworm "$root_tar.new" \
+        "$mirror" ||
         fail "mmdebstrap could not make the root"
     mv "$root_tar.new" "$root_tar"
 fi
