@@ -43,6 +43,7 @@ appstreamcli           appstream
 update-mime-database   shared-mime-info
 dpkg-deb               dpkg
 dpkg-buildpackage      dpkg-dev
+dpkg-parsechangelog    dpkg-dev
 dh                     debhelper
 lintian                lintian
 hardening-check        devscripts

@@ -11,7 +11,7 @@
 set -euo pipefail
 project=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mkdir -p "${1:-$project/build-deb}" && cd "${1:-$project/build-deb}" && pwd)
-"$project/scripts/deps.sh" --need git dpkg-buildpackage dh dpkg-deb lintian hardening-check \
+"$project/scripts/deps.sh" --need git dpkg-buildpackage dpkg-parsechangelog dh dpkg-deb lintian hardening-check \
     autopkgtest autopkgtest-virt-chroot mmdebstrap unshare mount || exit 1
 
 fail() {
@@ -32,6 +32,14 @@ rm -rf "$work/src"
 mkdir -p "$source"
 (cd "$project" && git ls-files -z --cached --others --exclude-standard |
     tar --null --files-from=- --ignore-failed-read -cf - 2>/dev/null) | tar -C "$source" -xf -
+
+# The package repeats two of the project's facts: the version and the contact address.
+version=$(sed -n 's/^project(Pentavo VERSION \([0-9.]*\) .*/\1/p' "$project/CMakeLists.txt")
+contact=$(sed -n 's/^set(PENTAVO_CONTACT \([^ )]*\)).*/\1/p' "$project/CMakeLists.txt")
+[ "$(dpkg-parsechangelog -l "$source/debian/changelog" -S Version)" = "$version" ] ||
+    fail "debian/changelog's version is not the project's $version"
+grep -q "^Maintainer: .*<$contact>\$" "$source/debian/control" ||
+    fail "debian/control's Maintainer is not at the project's contact address $contact"
 
 note "dpkg-buildpackage -us -uc -b"
 # ccache keeps the repeated Release build short; the copy's path stays the same from run to run.
