@@ -58,7 +58,7 @@ const char* UsageText() {
 }
 
 std::string VersionLine() {
-    return std::string(AppTitle) + " " + VersionText + "\n";
+    return std::string(AppTitle) + " " + VersionText + "\n" + CopyrightLine + "\n";
 }
 
 } // namespace pentavo

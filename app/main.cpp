@@ -21,6 +21,16 @@ namespace {
     return out ? status : 1;
 }
 
+// The licence in short, under the version and copyright lines.
+std::string LicenceNotice() {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n")
+        .toStdString();
+}
+
 // The answer to arguments that ask for no game, in the person's language; no display is needed.
 int Answer(const pentavo::CommandLine& command, int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -31,7 +41,7 @@ int Answer(const pentavo::CommandLine& command, int argc, char* argv[]) {
                      QCoreApplication::translate("CommandLine", pentavo::UsageText()).toStdString(),
                      0);
     case pentavo::CommandLine::Action::Version:
-        return Print(std::cout, pentavo::VersionLine(), 0);
+        return Print(std::cout, pentavo::VersionLine() + LicenceNotice(), 0);
     default:
         // Status 2 whether or not the message reached its reader: the arguments were refused.
         static_cast<void>(Print(std::cerr,

@@ -4,6 +4,16 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Lizenz GPLv3+: GNU GPL Version 3 oder später &lt;https://gnu.org/licenses/gpl.html&gt;.
+Dies ist freie Software: Sie dürfen sie verändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</translation>
+    </message>
+    <message>
         <source>Usage: pentavo [FILE]
 Five in a row against the computer.
 
@@ -308,8 +318,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
-        <translation>Diese Demo-Ausgabe spielt mit einer festen Spielstärke. Speichern, öffnen und drucken Sie Ihre Partien nach Belieben.</translation>
+        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder später, ohne jede Gewährleistung.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -4,6 +4,16 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licencia GPLv3+: GNU GPL versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Esto es software libre: usted es libre de modificarlo y redistribuirlo.
+No hay NINGUNA GARANTÍA, en la medida permitida por la ley.
+</translation>
+    </message>
+    <message>
         <source>Usage: pentavo [FILE]
 Five in a row against the computer.
 
@@ -308,8 +318,8 @@ Pruebe «pentavo --help» para saber más.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
-        <translation>Esta edición de demostración juega con una fuerza fija. Guarde, abra e imprima sus partidas como quiera.</translation>
+        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior, sin ninguna garantía.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

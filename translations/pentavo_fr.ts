@@ -4,6 +4,16 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
+</translation>
+    </message>
+    <message>
         <source>Usage: pentavo [FILE]
 Five in a row against the computer.
 
@@ -308,8 +318,8 @@ Essayez « pentavo --help » pour en savoir plus.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
-        <translation>Cette édition de démonstration joue à un niveau fixe. Enregistrez, ouvrez et imprimez vos parties à votre guise.</translation>
+        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
+        <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure, sans aucune garantie.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

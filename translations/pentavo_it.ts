@@ -4,6 +4,16 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licenza GPLv3+: GNU GPL versione 3 o successiva &lt;https://gnu.org/licenses/gpl.html&gt;.
+Questo è software libero: siete liberi di modificarlo e ridistribuirlo.
+Non c&apos;è ALCUNA GARANZIA, nei limiti consentiti dalla legge.
+</translation>
+    </message>
+    <message>
         <source>Usage: pentavo [FILE]
 Five in a row against the computer.
 
@@ -308,8 +318,8 @@ Provare «pentavo --help» per saperne di più.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
-        <translation>Questa edizione dimostrativa gioca a un solo livello fisso. Salva, apri e stampa le tue partite come preferisci.</translation>
+        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
+        <translation>Software libero sotto la GNU GPL, versione 3 o successiva, senza alcuna garanzia.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

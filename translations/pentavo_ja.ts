@@ -4,6 +4,16 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>ライセンス GPLv3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;
+これはフリーソフトウェアです。自由に変更および再配布できます。
+法律で認められる範囲で、保証は一切ありません。
+</translation>
+    </message>
+    <message>
         <source>Usage: pentavo [FILE]
 Five in a row against the computer.
 
@@ -308,8 +318,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
-        <translation>このデモ版は一定の強さで対局します。対局の保存、読み込み、印刷は自由にできます。</translation>
+        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
+        <translation>GNU GPL バージョン 3 以降で配布されるフリーソフトウェアです。保証は一切ありません。</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -4,6 +4,16 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licentie GPLv3+: GNU GPL versie 3 of later &lt;https://gnu.org/licenses/gpl.html&gt;.
+Dit is vrije software: u mag het vrijelijk wijzigen en verder verspreiden.
+Er is GEEN GARANTIE, voor zover de wet dit toestaat.
+</translation>
+    </message>
+    <message>
         <source>Usage: pentavo [FILE]
 Five in a row against the computer.
 
@@ -308,8 +318,8 @@ Probeer ‘pentavo --help’ voor meer.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
-        <translation>Deze demo-uitgave speelt op één vaste sterkte. Sla uw partijen op, open en druk ze af zoals u wilt.</translation>
+        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
+        <translation>Vrije software onder de GNU GPL, versie 3 of later, zonder enige garantie.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -4,6 +4,16 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licencja GPLv3+: GNU GPL w wersji 3 lub późniejszej &lt;https://gnu.org/licenses/gpl.html&gt;.
+To jest wolne oprogramowanie: można je zmieniać i rozpowszechniać.
+Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.
+</translation>
+    </message>
+    <message>
         <source>Usage: pentavo [FILE]
 Five in a row against the computer.
 
@@ -308,8 +318,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
-        <translation>Ta wersja demonstracyjna gra z jedną stałą siłą. Zapisuj, otwieraj i drukuj swoje partie, jak chcesz.</translation>
+        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
+        <translation>Wolne oprogramowanie na licencji GNU GPL w wersji 3 lub późniejszej, bez żadnej gwarancji.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -4,6 +4,16 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Лицензия GPLv3+: GNU GPL версии 3 или более поздней &lt;https://gnu.org/licenses/gpl.html&gt;.
+Это свободная программа: вы можете изменять и распространять её.
+Нет НИКАКИХ ГАРАНТИЙ в пределах, допустимых законом.
+</translation>
+    </message>
+    <message>
         <source>Usage: pentavo [FILE]
 Five in a row against the computer.
 
@@ -308,8 +318,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
-        <translation>Эта демоверсия играет с одной постоянной силой. Сохраняйте, открывайте и печатайте свои партии как угодно.</translation>
+        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
+        <translation>Свободная программа под лицензией GNU GPL версии 3 или более поздней, без каких-либо гарантий.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

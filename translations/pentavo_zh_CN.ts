@@ -4,6 +4,16 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>许可证 GPLv3+：GNU GPL 第 3 版或更高版本 &lt;https://gnu.org/licenses/gpl.html&gt;。
+本软件是自由软件：您可以自由修改和重新发布它。
+在法律允许的范围内，不提供任何担保。
+</translation>
+    </message>
+    <message>
         <source>Usage: pentavo [FILE]
 Five in a row against the computer.
 
@@ -308,8 +318,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>This demo edition plays at one fixed strength. Save, open and print your games as you like.</source>
-        <translation>此演示版以固定的棋力对弈。你可以随意保存、打开和打印棋局。</translation>
+        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
+        <translation>自由软件，依据 GNU GPL 第 3 版或更高版本授权，不提供任何担保。</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -27,6 +27,7 @@ done <<'TABLE'
 --help|0|out|^Usage: pentavo \[FILE\]$
 -h|0|out|^Usage: pentavo
 --version|0|out|^Pentavo [0-9]+\.[0-9]+\.[0-9]+$
+--version|0|out|^License GPLv3\+: GNU GPL version 3 or later
 --frobnicate|2|err|unknown option '--frobnicate'
 a.pnv b.pnv|2|err|only one game record
 TABLE

@@ -58,8 +58,8 @@ void frmAbout::CreateControls() {
               .arg(QLocale::system().toString(released, dateFormat), ContactAddress),
           TwipsRect(1440, 720, 4215, 495), this);
     Label("Label1", nullptr,
-          tr("This demo edition plays at one fixed strength. Save, open and print your games as "
-             "you like."),
+          QString(CopyrightLine) + ". " +
+              tr("Free software under the GNU GPL, version 3 or later, with no warranty."),
           TwipsRect(1440, 1200, 4455, 615), this);
 
     // Grey over white: a sunken separator above the button.

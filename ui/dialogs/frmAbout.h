@@ -7,8 +7,9 @@ class QPushButton;
 
 namespace pentavo {
 
-// The About box: the program's image, title, version line, release and edition notes, and one
-// OK button that is both the default and the cancel button. Closing it by any means unloads it.
+// The About box: the program's image, title, version line, release, copyright and licence notes,
+// and one OK button that is both the default and the cancel button. Closing it by any means
+// unloads it.
 class frmAbout : public FixedDialog {
     Q_OBJECT
 
