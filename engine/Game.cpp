@@ -142,8 +142,7 @@ void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, fl
         view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "You win"));
         state_.GameOver = true;
     }
-    // The person may have filled the last cell: then the computer has nowhere to play and the
-    // turn ends without a word.
+    // The person may have filled the last cell: then the computer has nowhere to play.
     if (!state_.GameOver && state_.MoveCount < CellCount) {
         state_.Thinking = true;
         PlaceComputerMove();
@@ -152,6 +151,10 @@ void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, fl
             state_.GameOver = true;
         }
         state_.Thinking = false;
+    }
+    if (!state_.GameOver && state_.MoveCount >= CellCount) {
+        view_.ShowMessage("Draw");
+        state_.GameOver = true;
     }
 }
 

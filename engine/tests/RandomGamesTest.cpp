@@ -119,14 +119,18 @@ private:
                 expected.push_back(ViewCall::Message("I win"));
             expectedThinking.resize(expected.size(), true);
         }
+        const int placed = static_cast<int>(
+            std::count_if(expected.begin(), expected.end(), [](const ViewCall& call) {
+                return call.kind == ViewCall::Kind::DrawMark;
+            }));
+        if (expected.back().kind != ViewCall::Kind::Message &&
+            before.MoveCount + placed == CellCount) {
+            expected.push_back(ViewCall::Message("Draw"));
+            expectedThinking.push_back(false);
+        }
         ASSERT_EQ(view_.calls, expected);
         ASSERT_EQ(view_.probed, expectedThinking);
-        ASSERT_EQ(after.MoveCount,
-                  before.MoveCount +
-                      static_cast<int>(
-                          std::count_if(expected.begin(), expected.end(), [](const ViewCall& call) {
-                              return call.kind == ViewCall::Kind::DrawMark;
-                          })));
+        ASSERT_EQ(after.MoveCount, before.MoveCount + placed);
         expectOver_ = expected.back().kind == ViewCall::Kind::Message;
         endings += expectOver_ ? 1 : 0;
         strayTail_ = false;

@@ -153,25 +153,26 @@ TEST_F(Turn, OpenedFinishedGameThenAClickSaysYouWin) {
     EXPECT_TRUE(State().GameOver);
 }
 
-TEST_F(Turn, PersonFillingTheLastCellEndsTheTurnQuietly) {
+TEST_F(Turn, PersonFillingTheLastCellEndsTheGameAsADraw) {
     options.SoundOn = true;
     Open(NoFiveLog({{0, 0}}));
     ASSERT_EQ(State().MoveCount, 224);
     ClickCell(0, 0);
-    EXPECT_EQ(view.calls, (std::vector{ViewCall::Mark(0, 0, Cross)}));
+    EXPECT_EQ(view.calls, (std::vector{ViewCall::Mark(0, 0, Cross), ViewCall::Message("Draw")}));
     EXPECT_EQ(State().MoveCount, 225);
     EXPECT_FALSE(State().Thinking);
-    EXPECT_FALSE(State().GameOver);
+    EXPECT_TRUE(State().GameOver);
     EXPECT_TRUE(State().Board.IsFull());
 }
 
-TEST_F(Turn, ComputerFillingTheLastCellLeavesAFullBoardThatTakesNoClicks) {
+TEST_F(Turn, ComputerFillingTheLastCellEndsTheGameAsADrawThatTakesNoClicks) {
     Open(NoFiveLog({{0, 0}, {2, 0}}));
     ASSERT_EQ(State().MoveCount, 223);
     ClickCell(2, 0);
-    EXPECT_EQ(view.calls, (std::vector{ViewCall::Mark(2, 0, Circle), ViewCall::Mark(0, 0, Cross)}));
+    EXPECT_EQ(view.calls, (std::vector{ViewCall::Mark(2, 0, Circle), ViewCall::Mark(0, 0, Cross),
+                                       ViewCall::Message("Draw")}));
     EXPECT_EQ(State().MoveCount, 225);
-    EXPECT_FALSE(State().GameOver);
+    EXPECT_TRUE(State().GameOver);
     view.Clear();
     for (int col = 0; col < BoardSize; ++col)
         for (int row = 0; row < BoardSize; ++row)
@@ -181,7 +182,7 @@ TEST_F(Turn, ComputerFillingTheLastCellLeavesAFullBoardThatTakesNoClicks) {
     EXPECT_EQ(State().MoveCount, 223);
     view.Clear();
     ClickCell(2, 0);
-    EXPECT_EQ(view.calls.size(), 2u);
+    EXPECT_EQ(view.calls.back(), ViewCall::Message("Draw"));
 }
 
 TEST_F(Turn, ComputerIsNotAskedOnAFullBoard) {
