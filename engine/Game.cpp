@@ -153,7 +153,7 @@ void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, fl
         state_.Thinking = false;
     }
     if (!state_.GameOver && state_.MoveCount >= CellCount) {
-        view_.ShowMessage("Draw");
+        view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "Draw"));
         state_.GameOver = true;
     }
 }

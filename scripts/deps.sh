@@ -27,6 +27,7 @@ grim                   grim
 wtype                  wtype
 wayland-scanner        libwayland-bin
 pkg-config             pkg-config
+dbus-daemon            dbus
 import                 imagemagick
 convert                imagemagick
 cupsd                  cups
@@ -79,6 +80,11 @@ libxcb1-dev            the X client that times start-up (bench/startup)
 qt6-wayland            the Wayland platform plugin of Qt, with which a Wayland desktop runs the program natively
 libwayland-dev         the Wayland client library the end-to-end pointer helper clicks through
 printer-driver-cups-pdf the PDF printer the print tests print to
+at-spi2-core           the accessibility bus that screen readers listen on
+dbus-x11               the session bus started beside an X screen
+python3-gi             the Python bindings the screen-reader test is written with
+python3-pyatspi        the accessibility bus as the screen-reader test reads it
+gir1.2-atspi-2.0       the type information that reader needs
 libclang-rt-14-dev     the sanitizer and libFuzzer runtimes of clang, for the fuzz programs
 '
 

@@ -142,6 +142,13 @@ void DrawingSurface::SetHighlight(const std::optional<QRectF>& twips) {
     update();
 }
 
+void DrawingSurface::SetMarker(const std::optional<QRectF>& twips) {
+    if (twips == marker_)
+        return;
+    marker_ = twips;
+    update();
+}
+
 void DrawingSurface::paintEvent(QPaintEvent* event) {
     FitImage();
     QPainter painter(this);
@@ -156,6 +163,14 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
         painter.setBrush(Qt::NoBrush);
         // Inside the grid lines, clear of the marks' colours.
         painter.drawRect(pixels.adjusted(3, 3, -3, -3));
+    }
+    if (marker_) {
+        // A dot on the mark's centre, ringed in white so that it stands out on either mark.
+        const QPointF centre = ToPixels(marker_->center().x(), marker_->center().y());
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.setBrush(palette().color(QPalette::Highlight));
+        painter.drawEllipse(centre, 4.5, 4.5);
     }
 }
 

@@ -55,6 +55,9 @@ public:
     // so that taking it away leaves exactly what was drawn; nothing for none.
     void SetHighlight(const std::optional<QRectF>& twips);
     const std::optional<QRectF>& Highlight() const { return highlight_; }
+    // A dot in the middle of a cell given in twips, painted over the kept image like the frame.
+    void SetMarker(const std::optional<QRectF>& twips);
+    const std::optional<QRectF>& Marker() const { return marker_; }
 
 signals:
     // A mouse button released over the area: button mask (left 1, right 2, middle 4), shift mask
@@ -77,6 +80,7 @@ private:
     QImage image_;
     DrawSettings settings_;
     std::optional<QRectF> highlight_;
+    std::optional<QRectF> marker_;
 };
 
 } // namespace pentavo

@@ -1,6 +1,7 @@
 #include "ui/StatusBar.h"
 
 #include "forms/Twips.h"
+#include "ui/Accessibility.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -17,8 +18,7 @@ namespace {
 constexpr int PanelMinimumTwips = 1440;
 constexpr int ClockIntervalMs = 1000;
 
-QLabel* AddPanel(QHBoxLayout* layout, const QString& text, int stretch) {
-    auto* panel = new QLabel(text);
+QLabel* AddPanel(QHBoxLayout* layout, QLabel* panel, int stretch) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setMinimumWidth(TwipsToPixels(PanelMinimumTwips));
     panel->setContentsMargins(2, 0, 2, 0);
@@ -33,9 +33,10 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 1, 2, 1);
     layout->setSpacing(2);
-    AddPanel(layout, tr("Status"), 1);
-    date_ = AddPanel(layout, QString(), 0);
-    time_ = AddPanel(layout, QString(), 0);
+    AddPanel(layout, new QLabel(tr("Status")), 1);
+    // The clock is read when asked; a screen reader is not told of every tick.
+    date_ = AddPanel(layout, new QuietLabel, 0);
+    time_ = AddPanel(layout, new QuietLabel, 0);
     ShowClock();
 
     auto* clock = new QTimer(this);

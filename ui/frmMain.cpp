@@ -59,10 +59,11 @@ frmMain::frmMain(GameOptions& options, QWidget* parent)
     // The board takes the keys (frmMainKeyboard.cpp).
     surface_->setFocusPolicy(Qt::StrongFocus);
     surface_->setFocus();
+    InstallAccessibility();
     surface_->setAccessibleName(tr("Board"));
-    surface_->setAccessibleDescription(tr(
-        "15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or "
-        "Space plays its cell."));
+    surface_->setAccessibleDescription(
+        tr("15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter "
+           "or Space plays its cell, L repeats the last two moves."));
     resize(DefaultOuterSize());
 
     Form_Initialize();
@@ -194,17 +195,32 @@ void frmMain::moveEvent(QMoveEvent* event) {
 void frmMain::DrawCell(std::int16_t col, std::int16_t row) {
     Load();
     pentavo::DrawCell(*surface_, col, row);
-    RefreshBoardCursorLater();
+    // A cell drawn anew (New, Open) or emptied (Undo) takes the last reply's marker with it.
+    if (lastReply_ == CellPos{col, row}) {
+        lastReply_.reset();
+        ShowLastMoveMarker();
+    }
+    RefreshCellLater(col, row);
 }
 
 void frmMain::DrawMark(std::int16_t col, std::int16_t row, std::int16_t mark) {
     Load();
     pentavo::DrawMark(*surface_, col, row, mark);
-    RefreshBoardCursorLater();
+    if (mark == Empty && lastReply_ == CellPos{col, row}) {
+        lastReply_.reset();
+        ShowLastMoveMarker();
+    }
+    RefreshCellLater(col, row);
 }
 
 void frmMain::ShowMessage(std::string_view text) {
-    ShowMessageBox(this, QCoreApplication::translate("Game", std::string(text).c_str()));
+    const QString message = QCoreApplication::translate("Game", std::string(text).c_str());
+    // The turn's moves are heard before the box that ends the game, and with its text.
+    if (turnStart_ && !turnAnnounced_) {
+        turnAnnounced_ = true;
+        Announce(tr("%1. %2").arg(MovesSince(*turnStart_), message));
+    }
+    ShowMessageBox(this, message);
 }
 
 void frmMain::Beep() {
@@ -216,7 +232,27 @@ void frmMain::SetPrintService(std::unique_ptr<PrintService> service) {
 }
 
 void frmMain::Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) {
+    const GameState& state = game_.State();
+    if (const std::optional<CellPos> cell = Game::CellAt(X, Y); cell && Button == 1) {
+        clickedCell_ = cell->row * BoardSize + cell->col;
+        FocusCellForScreenReader();
+    }
+    const int first = state.MoveCount;
+    turnStart_ = first;
+    turnAnnounced_ = false;
     game_.Form_MouseUp(Button, Shift, X, Y);
+    turnStart_.reset();
+    if (state.MoveCount == first)
+        return;
+    if (state.MoveCount - first == 2) {
+        std::int16_t col = 0;
+        std::int16_t row = 0;
+        if (DecodeMove(state.MoveLog[static_cast<std::size_t>(first + 1)], col, row))
+            lastReply_ = CellPos{col, row};
+        ShowLastMoveMarker();
+    }
+    if (!turnAnnounced_)
+        Announce(MovesSince(first));
 }
 
 } // namespace pentavo

@@ -3,6 +3,7 @@
 #include "core/GameOptions.h"
 #include "engine/Game.h"
 #include "engine/GameView.h"
+#include "ui/Accessibility.h"
 #include "ui/BoardCursor.h"
 #include "ui/CommonDialog.h"
 
@@ -28,7 +29,7 @@ class StatusBar;
 // The main window: menus, toolbar, the board drawn on its client area, and the status bar. It
 // owns the game for its whole life. Creating it starts the first game, and the first drawing of
 // that game loads the window (captions, stored geometry, help file, option defaults).
-class frmMain : public QMainWindow, public GameView {
+class frmMain : public QMainWindow, public GameView, public AccessibleBoardSource {
     Q_OBJECT
 
 public:
@@ -42,6 +43,11 @@ public:
     void DrawMark(std::int16_t col, std::int16_t row, std::int16_t mark) override;
     void ShowMessage(std::string_view text) override;
     void Beep() override;
+
+    const QWidget* BoardWidget() const override;
+    QString CellAccessibleName(int col, int row) const override;
+    QRect CellRect(int col, int row) const override;
+    std::optional<int> FocusCellIndex() const override;
 
     const Game& TheGame() const { return game_; }
     DrawingSurface& Surface() const { return *surface_; }
@@ -65,6 +71,7 @@ public:
     void mnuEditUndo_Click();
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
+    void mnuViewMarkLastMove_Click();
     void mnuViewOptions_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
@@ -97,8 +104,16 @@ private:
     bool BoardKey(const QKeyEvent& key);
     void ShowBoardCursor();
     void HideBoardCursor();
-    // The cell's name follows its content once the game has stored what was drawn.
-    void RefreshBoardCursorLater();
+    // Screen readers hear of a cell's new content once the game has stored what was drawn.
+    void RefreshCellLater(int col, int row);
+    // The accessible focus goes to the cursor's cell, else the cell last clicked.
+    void FocusCellForScreenReader();
+    // Spoken by screen readers as the board's description changing, also when the text repeats.
+    void Announce(const QString& text);
+    // The moves from the log entry `first` to the last one, as said after a turn.
+    QString MovesSince(int first) const;
+    // The computer's mark placed by the last reply carries a marker while Mark Last Move is on.
+    void ShowLastMoveMarker();
 
     // The outer size that shows the designed client area whole.
     QSize DefaultOuterSize() const;
@@ -123,9 +138,16 @@ private:
     LineShape* Line1 = nullptr;
     QAction* mnuViewToolbar = nullptr;
     QAction* mnuViewStatusBar = nullptr;
+    QAction* mnuViewMarkLastMove = nullptr;
 
     BoardCursor cursor_;
     bool cursorRefreshPending_ = false;
+    QList<int> cellsToRefresh_;
+    std::optional<int> clickedCell_;
+    // While a turn runs: the first log entry it played, and whether it was announced already.
+    std::optional<int> turnStart_;
+    bool turnAnnounced_ = false;
+    std::optional<CellPos> lastReply_;
     bool loaded_ = false;
     bool unloaded_ = false;
     // The outer size was set before the window system told the frame's size.

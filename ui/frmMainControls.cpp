@@ -26,7 +26,8 @@ struct MenuItem {
     const char* caption; // the string identifier, or "-" for a separator
     QKeyCombination shortcut;
     void (frmMain::*handler)();
-    bool checkMark = false; // an item that carries a check mark, ticked at first
+    bool checkMark = false; // an item that carries a check mark
+    bool tickedAtFirst = true;
 };
 
 constexpr QKeyCombination NoShortcut{};
@@ -47,7 +48,7 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption,
             action->setShortcut(item.shortcut);
             if (item.checkMark) {
                 action->setCheckable(true);
-                action->setChecked(true);
+                action->setChecked(item.tickedAtFirst);
                 // Qt turns the mark over before `triggered`; the handler turns it itself, so
                 // that calling the handler does the same as choosing the item.
                 QObject::connect(action, &QAction::triggered, window,
@@ -95,6 +96,8 @@ void frmMain::CreateMenus() {
         AddMenu(bar, "mnuView", "1010",
                 {{"mnuViewToolbar", "1011", NoShortcut, &frmMain::mnuViewToolbar_Click, true},
                  {"mnuViewStatusBar", "1012", NoShortcut, &frmMain::mnuViewStatusBar_Click, true},
+                 {"mnuViewMarkLastMove", "1045", NoShortcut, &frmMain::mnuViewMarkLastMove_Click,
+                  true, false},
                  {"mnuViewBar0", "-", NoShortcut, nullptr},
                  {"mnuViewOptions", "1013", Qt::CTRL | Qt::Key_T, &frmMain::mnuViewOptions_Click}},
                 this, separatorStyle);
@@ -107,10 +110,12 @@ void frmMain::CreateMenus() {
     findChild<QAction*>("mnuFilePrintPreview")->setEnabled(false);
     mnuViewToolbar = view->findChild<QAction*>("mnuViewToolbar");
     mnuViewStatusBar = view->findChild<QAction*>("mnuViewStatusBar");
+    mnuViewMarkLastMove = view->findChild<QAction*>("mnuViewMarkLastMove");
 }
 
 void frmMain::CreateToolBar() {
-    tbToolBar = new QToolBar(surface_);
+    // The bars lie over the board but belong to the window, where screen readers look for them.
+    tbToolBar = new QToolBar(this);
     tbToolBar->setObjectName("tbToolBar");
     tbToolBar->setMovable(false);
     tbToolBar->setFloatable(false);
@@ -141,19 +146,22 @@ void frmMain::CreateToolBar() {
 }
 
 void frmMain::CreateStatusBar() {
-    sbStatusBar = new StatusBar(surface_);
+    sbStatusBar = new StatusBar(this);
 }
 
 void frmMain::DockBars() {
-    const int width = surface_->width();
+    const QRect board = surface_->geometry();
     const int toolBarHeight = TwipsToPixels(ToolBarHeight);
     const int statusBarHeight = TwipsToPixels(StatusBarHeight);
-    tbToolBar->setGeometry(0, 0, width, toolBarHeight);
-    sbStatusBar->setGeometry(0, surface_->height() - statusBarHeight, width, statusBarHeight);
+    tbToolBar->setGeometry(board.left(), board.top(), board.width(), toolBarHeight);
+    sbStatusBar->setGeometry(board.left(), board.bottom() + 1 - statusBarHeight, board.width(),
+                             statusBarHeight);
+    tbToolBar->raise();
+    sbStatusBar->raise();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == surface_ && event->type() == QEvent::Resize)
+    if (watched == surface_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         DockBars();
     if (watched == surface_ && BoardEvent(event))
         return true;

@@ -10,41 +10,14 @@
 
 namespace pentavo {
 
-namespace {
-
-QString CellName(int col, int row, std::int16_t mark) {
-    const QString content = mark == Cross    ? frmMain::tr("cross")
-                            : mark == Circle ? frmMain::tr("circle")
-                                             : frmMain::tr("empty");
-    // Rows and columns counted from 1, as people count them.
-    return frmMain::tr("Row %1, column %2, %3").arg(row + 1).arg(col + 1).arg(content);
-}
-
-} // namespace
-
 void frmMain::ShowBoardCursor() {
     const std::optional<BoardCursor::Cell>& cell = cursor_.Current();
     if (!cell) {
         surface_->SetHighlight(std::nullopt);
-        surface_->setAccessibleName(tr("Board"));
         return;
     }
     surface_->SetHighlight(QRectF(CellLeft(cell->col), CellTop(cell->row), CellPitch, CellPitch));
-    surface_->setAccessibleName(
-        CellName(cell->col, cell->row, game_.State().Board(cell->col, cell->row)));
-}
-
-void frmMain::RefreshBoardCursorLater() {
-    if (!cursor_.Current() || cursorRefreshPending_)
-        return;
-    cursorRefreshPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            cursorRefreshPending_ = false;
-            ShowBoardCursor();
-        },
-        Qt::QueuedConnection);
+    FocusCellForScreenReader();
 }
 
 void frmMain::HideBoardCursor() {
@@ -72,6 +45,10 @@ bool frmMain::BoardKey(const QKeyEvent& key) {
     case Qt::Key_Home:
         cursor_.Centre();
         break;
+    case Qt::Key_L:
+        // For a player who missed them: the last two moves again.
+        Announce(MovesSince(0));
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

@@ -13,7 +13,7 @@ constexpr std::int16_t FirstId = 1000;
 // The English table, from which every language is translated: lupdate takes each text in the
 // context "StringTable", and the caption loader translates it by its English words. Identifiers
 // run from FirstId without gaps.
-constexpr std::array<std::string_view, 45> Texts = {
+constexpr std::array<std::string_view, 46> Texts = {
     QT_TRANSLATE_NOOP("StringTable", "&File"),             // 1000
     QT_TRANSLATE_NOOP("StringTable", "&New"),              // 1001
     QT_TRANSLATE_NOOP("StringTable", "&Open..."),          // 1002
@@ -59,6 +59,7 @@ constexpr std::array<std::string_view, 45> Texts = {
     QT_TRANSLATE_NOOP("StringTable", "Version"),           // 1042
     QT_TRANSLATE_NOOP("StringTable", "Application Title"), // 1043
     QT_TRANSLATE_NOOP("StringTable", "App Description"),   // 1044
+    QT_TRANSLATE_NOOP("StringTable", "Mark &Last Move"),   // 1045
 };
 
 } // namespace

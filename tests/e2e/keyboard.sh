@@ -22,21 +22,6 @@ steps() {
     for ((; n > 0; n--)); do printf '%s ' "$key"; done
 }
 
-# Ends the game that the computer has just won: its message closed by Return, then the record
-# saved by Ctrl+S as FILE.
-finish_and_save() {
-    local box
-    box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message after the computer's five"
-    shot "$1-message" >/dev/null
-    keys_to "$box" Return
-    wait_window_gone "$box" || fail "Return did not close the message"
-    keys_to "$MAIN_WID" ctrl+s
-    choose_file Save "$FILES/$1.pnv"
-    poll test -s "$FILES/$1.pnv" || fail "no record written by Ctrl+S"
-    keys_to "$MAIN_WID" ctrl+x
-    wait_exit
-}
-
 note "by keys"
 start_pentavo
 place_window "$MAIN_WID" 40 30 520 600
@@ -65,13 +50,7 @@ done
 finish_and_save keys
 
 note "the same game by clicks"
-start_pentavo
-expect_board "$opening" "opening, second run"
-for ((i = 0; i < ${#cells[@]}; i++)); do
-    # shellcheck disable=SC2086 # two numbers
-    click_cell ${cells[i]}
-    ((i == ${#cells[@]} - 1)) || wait_marks $((2 * i + 3))
-done
+play_game_by_clicks
 finish_and_save clicks
 
 cmp "$FILES/keys.pnv" "$FILES/clicks.pnv" || fail "the game by keys was saved differently from the same game by clicks"

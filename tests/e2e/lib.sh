@@ -437,3 +437,32 @@ choose_file() {
     fi
     wait_window_gone "$dialog" || fail "the $title dialog stayed open after Return"
 }
+
+# --- a whole game ----------------------------------------------------------------------------
+
+# Starts the program and plays E2E_GAME_CELLS by clicks, up to the computer's five.
+play_game_by_clicks() {
+    local i
+    start_pentavo
+    expect_board "$(board_with "$(empty_board)" 7 7 X)" "opening"
+    for ((i = 0; i < ${#E2E_GAME_CELLS[@]}; i++)); do
+        # shellcheck disable=SC2086 # two numbers
+        click_cell ${E2E_GAME_CELLS[i]}
+        ((i == ${#E2E_GAME_CELLS[@]} - 1)) || wait_marks $((2 * i + 3))
+    done
+}
+
+# Ends the game that the computer has just won: its message closed by Return, then the record
+# saved by Ctrl+S as FILES/NAME.pnv and the program closed by Ctrl+X.
+finish_and_save() {
+    local box
+    box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message after the computer's five"
+    shot "$1-message" >/dev/null
+    keys_to "$box" Return
+    wait_window_gone "$box" || fail "Return did not close the message"
+    keys_to "$MAIN_WID" ctrl+s
+    choose_file Save "$FILES/$1.pnv"
+    poll test -s "$FILES/$1.pnv" || fail "no record written by Ctrl+S"
+    keys_to "$MAIN_WID" ctrl+x
+    wait_exit
+}

@@ -3,6 +3,7 @@
 #include "forms/ApplyResourceCaptions.h"
 #include "forms/FitCaptions.h"
 #include "forms/Twips.h"
+#include "ui/Accessibility.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -72,10 +73,10 @@ void frmOptions::CreateControls() {
 void frmOptions::CreateSamplePictures() {
     const char* const sampleTags[] = {"1032", "1033", "1034"};
     for (int i = 0; i < 3; ++i) {
-        auto* picture = new QFrame(this);
+        auto* picture = new OffScreenFrame(this);
         picture->setObjectName(QString("picOptions%1").arg(i + 1));
         picture->setGeometry(TwipsRect(-20000, 480, 5685, 3780));
-        auto* sample = new QGroupBox(picture);
+        auto* sample = new OffScreenGroupBox(picture);
         sample->setObjectName(QString("fraSample%1").arg(i + 2));
         sample->setProperty("Tag", QString(sampleTags[i]));
         sample->setGeometry(TwipsRect(120, 120, 5445, 3540));

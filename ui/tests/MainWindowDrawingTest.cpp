@@ -1,7 +1,9 @@
+#include "core/BoardGeometry.h"
 #include "core/GameOptions.h"
 #include "ui/DrawingSurface.h"
 #include "ui/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -122,6 +124,43 @@ private slots:
         const WindowShot shot(window);
         QCOMPARE(shot.AtTwips(3 * 400 + 550, 3 * 400 + 800), CircleGreen);
         QCOMPARE(shot.AtTwips(3200, 3600), CrossRed);
+    }
+
+    // Off at start; when on, a dot over the computer's last reply, painted over the kept image,
+    // that moves with each reply and goes with Undo and New.
+    void markLastMoveDotsTheLastReplyUntilUndoOrNew() {
+        GameOptions options;
+        frmMain window(options);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto play = [&](int col, int row) {
+            window.Form_MouseUp(1, 0, static_cast<float>(CellCentreX(col)),
+                                static_cast<float>(CellCentreY(row)));
+        };
+        const auto reply = [&](int logIndex) {
+            std::int16_t col = 0;
+            std::int16_t row = 0;
+            DecodeMove(window.TheGame().State().MoveLog[static_cast<std::size_t>(logIndex)], col,
+                       row);
+            return QRectF(CellLeft(col), CellTop(row), CellPitch, CellPitch);
+        };
+        play(3, 3);
+        QVERIFY(!window.Surface().Marker());
+        const QImage kept = window.Surface().Image();
+        window.findChild<QAction*>("mnuViewMarkLastMove")->trigger();
+        QCOMPARE(window.Surface().Marker(), reply(2));
+        QCOMPARE(window.Surface().Image(), kept);
+        const QPointF dot = reply(2).center();
+        QCOMPARE(WindowShot(window).AtTwips(dot.x(), dot.y()),
+                 window.palette().color(QPalette::Highlight));
+        play(4, 3);
+        QCOMPARE(window.Surface().Marker(), reply(4));
+        window.mnuEditUndo_Click();
+        QVERIFY(!window.Surface().Marker());
+        play(4, 3);
+        QVERIFY(window.Surface().Marker());
+        window.mnuFileNew_Click();
+        QVERIFY(!window.Surface().Marker());
     }
 };
 

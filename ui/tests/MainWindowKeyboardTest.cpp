@@ -155,19 +155,41 @@ private slots:
         QVERIFY(!window.Surface().Highlight());
     }
 
-    void theBoardNamesTheCursorsCellForScreenReaders() {
+    // Screen readers read the board as a table whose focused cell is the cursor's, else the cell
+    // last clicked; each cell is named by its place and content and lies where it is drawn.
+    void theBoardIsATableOfNamedCellsFocusedByTheCursorOrAClick() {
         GameOptions options;
         frmMain window(options);
         ShowFocused(window);
-        QCOMPARE(AccessibleName(&window.Surface()), QString("Board"));
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&window.Surface());
+        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->text(QAccessible::Name), QString("Board"));
+        QAccessibleTableInterface* table = board->tableInterface();
+        QCOMPARE(table->rowCount() * table->columnCount(), board->childCount());
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QString("A15, empty"));
+        QCOMPARE(table->cellAt(14, 14)->text(QAccessible::Name), QString("O1, empty"));
+        QAccessibleInterface* centre = table->cellAt(7, 7);
+        QCOMPARE(board->childAt(centre->rect().center().x(), centre->rect().center().y()), centre);
+        QCOMPARE(centre->rect().center(),
+                 window.Surface().mapToGlobal(
+                     QPoint(TwipsToPixels(CellCentreX(7)), TwipsToPixels(CellCentreY(7)))));
+        const auto focused = [board] {
+            QAccessibleInterface* cell = board->focusChild();
+            return cell != nullptr ? cell->text(QAccessible::Name) : QString("(none)");
+        };
+        QCOMPARE(focused(), QString("(none)"));
         Press(window, "R");
-        QCOMPARE(AccessibleName(&window.Surface()), QString("Row 8, column 8, cross"));
+        QCOMPARE(focused(), QString("H8, cross"));
+        QVERIFY(board->focusChild()->state().focused);
         Press(window, "R");
-        QCOMPARE(AccessibleName(&window.Surface()), QString("Row 8, column 9, empty"));
+        QCOMPARE(focused(), QString("I8, empty"));
         Press(window, "E");
-        QTRY_COMPARE(AccessibleName(&window.Surface()), QString("Row 8, column 9, circle"));
+        QTRY_COMPARE(focused(), QString("I8, circle"));
         window.mnuFileNew_Click();
-        QTRY_COMPARE(AccessibleName(&window.Surface()), QString("Row 8, column 9, empty"));
+        QCOMPARE(focused(), QString("I8, empty"));
+        const QPoint j10(TwipsToPixels(CellCentreX(9)), TwipsToPixels(CellCentreY(5)));
+        QTest::mouseClick(&window.Surface(), Qt::LeftButton, {}, j10);
+        QCOMPARE(focused(), QString("J10, circle"));
     }
 
     void menusToolbarButtonsAndDialogControlsHaveAccessibleNames() {
@@ -192,10 +214,11 @@ private slots:
                     names.append(items->child(i)->text(QAccessible::Name));
             menus.append(names.join('|'));
         }
-        QCOMPARE(menus, (QStringList{
-                            "File|File|New|Open...|Save|Page Setup...|Print Preview|Print...|Exit",
-                            "Edit|Edit|Undo", "View|View|Toolbar|Status Bar|Options...",
-                            "Help|Help|Contents|About "}));
+        QCOMPARE(
+            menus,
+            (QStringList{"File|File|New|Open...|Save|Page Setup...|Print Preview|Print...|Exit",
+                         "Edit|Edit|Undo", "View|View|Toolbar|Status Bar|Mark Last Move|Options...",
+                         "Help|Help|Contents|About "}));
 
         frmOptions optionsDialog(options, &window);
         frmAbout about(&window);

@@ -110,6 +110,7 @@ private slots:
                               {"mnuEditUndo", "&Undo", "Ctrl+Z"},
                               {"mnuViewToolbar", "&Toolbar", ""},
                               {"mnuViewStatusBar", "Status &Bar", ""},
+                              {"mnuViewMarkLastMove", "Mark &Last Move", ""},
                               {"mnuViewBar0", "-", ""},
                               {"mnuViewOptions", "&Options...", "Ctrl+T"},
                               {"mnuHelpContents", "&Contents", ""},
@@ -139,6 +140,8 @@ private slots:
         QVERIFY(!Action(window, "mnuFilePrintPreview")->isEnabled());
         QVERIFY(Action(window, "mnuViewToolbar")->isChecked());
         QVERIFY(Action(window, "mnuViewStatusBar")->isChecked());
+        QVERIFY(Action(window, "mnuViewMarkLastMove")->isCheckable());
+        QVERIFY(!Action(window, "mnuViewMarkLastMove")->isChecked());
     }
 
     void theToolbarHasSixKeyedButtonsBetweenPairsOfSeparators() {

@@ -61,6 +61,7 @@ constexpr Entry Expected[] = {
     {1042, "Version"},
     {1043, "Application Title"},
     {1044, "App Description"},
+    {1045, "Mark &Last Move"},
 };
 
 TEST(StringTable, HoldsEveryTextUnderItsId) {
@@ -85,7 +86,7 @@ TEST(StringTable, HoldsNothingElse) {
 TEST(StringTable, FailsForIdsBesideTheTable) {
     for (const std::int16_t id :
          {std::int16_t{0}, std::int16_t{20}, std::int16_t{21}, std::int16_t{999},
-          std::int16_t{1045}, std::int16_t{-1000}, std::numeric_limits<std::int16_t>::min(),
+          std::int16_t{1046}, std::int16_t{-1000}, std::numeric_limits<std::int16_t>::min(),
           std::numeric_limits<std::int16_t>::max()}) {
         EXPECT_FALSE(LoadResString(id).has_value()) << id;
     }

@@ -1,0 +1,252 @@
+#!/usr/bin/python3
+"""A game as a blind player plays it: everything it knows it learns from the accessibility bus.
+
+    screen-reader.py PID WINDOW_ID COL,ROW...
+
+Finds the program PID on the bus, walks its accessible tree (and the Options dialog's) and fails
+on any focusable object without a name or with a generic role, then plays the cells given (columns
+and rows counted from 0 at the top left, as the other end-to-end runs count them) with the arrow
+keys and Return, sent to WINDOW_ID by xdotool. The board is read only from the accessible table;
+each turn must be heard as an announcement, and the computer's last reply must end the game with
+its message box on the bus. Exits once that box is shown; the caller closes it and saves.
+"""
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+WAIT = 20  # seconds any single wait may take
+SIZE = 15
+GENERIC_ROLES = {pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_INVALID, pyatspi.ROLE_FILLER,
+                 pyatspi.ROLE_PANEL, pyatspi.ROLE_REDUNDANT_OBJECT}
+
+events = []
+clock_ticks = []
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def note(message):
+    print(f"-- {message}", flush=True)
+
+
+def on_event(event):
+    try:
+        source = event.source
+        text = source.description if "description" in event.type else source.name
+        parent = source.parent.name if source.parent is not None else ""
+        events.append((event.type, text, source.getRoleName(), parent))
+        if event.type.endswith("accessible-name") and parent == "Status bar":
+            clock_ticks.append(text)
+    except Exception as error:  # an object gone before it was read
+        events.append((event.type, f"<{error}>", "", ""))
+
+
+def pump(seconds):
+    end = time.time() + seconds
+    context = GLib.MainContext.default()
+    while time.time() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
+def wait_event(kind, accept, what):
+    """The text of the first event of KIND from now on that ACCEPT takes."""
+    deadline = time.time() + WAIT
+    while time.time() < deadline:
+        pump(0.05)
+        while events:
+            event_type, text, _, _ = events.pop(0)
+            if event_type.startswith(kind) and accept(text):
+                return text
+    fail(f"not heard within {WAIT} s: {what}")
+
+
+def keys(window, *names):
+    subprocess.run(["timeout", "10", "xdotool", "windowfocus", "--sync", window], check=True)
+    subprocess.run(["timeout", "10", "xdotool", "key", "--clearmodifiers", *names], check=True)
+
+
+def label(col, row):
+    return f"{chr(ord('A') + col)}{SIZE - row}"
+
+
+def place(text):
+    """(col, row) of a cell label such as H8."""
+    return ord(text[0]) - ord("A"), SIZE - int(text[1:])
+
+
+def find(root, accept):
+    if accept(root):
+        return root
+    for i in range(root.childCount):
+        child = root.getChildAtIndex(i)
+        if child is not None:
+            found = find(child, accept)
+            if found is not None:
+                return found
+    return None
+
+
+def walk(root, problems, seen):
+    seen[0] += 1
+    states = root.getState()
+    if states.contains(pyatspi.STATE_FOCUSABLE):
+        where = f"{root.getRoleName()} '{root.name}' in '{root.parent.name if root.parent else ''}'"
+        if not root.name.strip():
+            problems.append(f"focusable without a name: {where}")
+        if root.getRole() in GENERIC_ROLES:
+            problems.append(f"focusable with a generic role: {where}")
+    for i in range(root.childCount):
+        child = root.getChildAtIndex(i)
+        if child is not None:
+            walk(child, problems, seen)
+
+
+def walk_checked(root, what):
+    problems, seen = [], [0]
+    walk(root, problems, seen)
+    if problems:
+        fail(f"{what}:\n" + "\n".join(problems))
+    note(f"{what}: {seen[0]} objects, every focusable one named with a usable role")
+
+
+def application(pid):
+    deadline = time.time() + WAIT
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        time.sleep(0.2)
+    fail(f"the program (pid {pid}) is not on the accessibility bus")
+
+
+def wait_for(app, accept, what):
+    deadline = time.time() + WAIT
+    while time.time() < deadline:
+        found = find(app, accept)
+        if found is not None:
+            return found
+        pump(0.1)
+    fail(f"no {what} on the bus")
+
+
+def board_counts(table):
+    counts = {"cross": 0, "circle": 0, "empty": 0}
+    for row in range(table.nRows):
+        for col in range(table.nColumns):
+            name = table.getAccessibleAt(row, col).name
+            prefix = f"{label(col, row)}, "
+            if not name.startswith(prefix) or name[len(prefix):] not in counts:
+                fail(f"cell ({col},{row}) is named '{name}'")
+            counts[name[len(prefix):]] += 1
+    return counts
+
+
+def cell_name(table, col, row):
+    return table.getAccessibleAt(row, col).name
+
+
+def main():
+    pid, window = int(sys.argv[1]), sys.argv[2]
+    cells = [tuple(int(n) for n in arg.split(",")) for arg in sys.argv[3:]]
+    for kind in ("object:property-change:accessible-description",
+                 "object:property-change:accessible-name", "object:state-changed:focused"):
+        pyatspi.Registry.registerEventListener(on_event, kind)
+
+    app = application(pid)
+    main_window = wait_for(app, lambda o: o.getRole() == pyatspi.ROLE_FRAME and o.name == "Pentavo",
+                           "main window")
+    board = wait_for(main_window, lambda o: o.getRole() == pyatspi.ROLE_TABLE, "board table")
+    if board.parent != main_window:
+        fail(f"the board's parent is '{board.parent.name}', not the main window")
+    for role in (pyatspi.ROLE_TOOL_BAR, pyatspi.ROLE_STATUS_BAR):
+        bar = find(main_window, lambda o, r=role: o.getRole() == r)
+        if bar is None or bar.parent != main_window:
+            fail(f"the {pyatspi.Accessible.getRoleName(bar) if bar else role} is no child of the main window")
+    walk_checked(app, "the main window's tree")
+
+    keys(window, "ctrl+t")
+    options = wait_for(app, lambda o: o.getRole() == pyatspi.ROLE_DIALOG and o.name == "Options",
+                       "Options dialog")
+    walk_checked(options, "the Options dialog's tree")
+    for sample in ("Sample 2", "Sample 3", "Sample 4"):
+        frame = find(options, lambda o, s=sample: o.name == s)
+        if frame is None or frame.getState().contains(pyatspi.STATE_SHOWING):
+            fail(f"'{sample}', off-screen by design, is {'missing' if frame is None else 'showing'}")
+    keys(window, "Escape")
+
+    table = board.queryTable()
+    if (table.nRows, table.nColumns) != (SIZE, SIZE):
+        fail(f"the board is a table of {table.nRows} x {table.nColumns}")
+    extents = table.getAccessibleAt(7, 7).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    frame = main_window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if not (20 <= extents.width <= 34 and extents.width == extents.height
+            and frame.x < extents.x < frame.x + frame.width
+            and frame.y < extents.y < frame.y + frame.height):
+        fail(f"the centre cell's extents {extents} do not lie on the window {frame}")
+    if board_counts(table) != {"cross": 1, "circle": 0, "empty": SIZE * SIZE - 1}:
+        fail(f"the opening is not one cross: {board_counts(table)}")
+    if cell_name(table, 7, 7) != "H8, cross":
+        fail(f"the centre cell is named '{cell_name(table, 7, 7)}'")
+
+    events.clear()
+    keys(window, "Home")
+    focused = wait_event("object:state-changed:focused", lambda t: t.startswith("H8, "),
+                         "the centre cell focused by Home")
+    note(f"Home: focus on '{focused}'")
+    for turn, (col, row) in enumerate(cells):
+        at_col, at_row = place(focused.split(",")[0])
+        steps = (["Left"] * (at_col - col) + ["Right"] * (col - at_col)
+                 + ["Up"] * (at_row - row) + ["Down"] * (row - at_row))
+        target = f"{label(col, row)}, empty"
+        if steps:
+            events.clear()
+            keys(window, *steps)
+            focused = wait_event("object:state-changed:focused", lambda t: t == target,
+                                 f"the focus reaching {target}")
+        if cell_name(table, col, row) != target:
+            fail(f"the table names the cell '{cell_name(table, col, row)}', not '{target}'")
+        events.clear()
+        keys(window, "Return")
+        said = wait_event("object:property-change:accessible-description",
+                          lambda t: t.startswith(f"You {label(col, row)}, computer "),
+                          f"the turn announced after {label(col, row)}")
+        note(f"turn {turn + 1}: heard '{said}'")
+        reply = said.split("computer ")[1].split(".")[0]
+        reply_col, reply_row = place(reply)
+        if cell_name(table, col, row) != f"{label(col, row)}, circle":
+            fail(f"the person's cell reads '{cell_name(table, col, row)}'")
+        if cell_name(table, reply_col, reply_row) != f"{reply}, cross":
+            fail(f"the announced reply's cell reads '{cell_name(table, reply_col, reply_row)}'")
+        counts = board_counts(table)
+        if counts["cross"] != turn + 2 or counts["circle"] != turn + 1:
+            fail(f"after turn {turn + 1} the table holds {counts}")
+        last = turn == len(cells) - 1
+        if last != said.endswith(". I win"):
+            fail(f"'{said}' {'lacks' if last else 'has'} the end of the game")
+        if turn == 0:
+            events.clear()
+            keys(window, "l")
+            again = wait_event("object:property-change:accessible-description",
+                               lambda t: t == said, "L repeating the last two moves")
+            note(f"L: heard '{again}' again")
+
+    box = wait_for(app, lambda o: o.getRole() == pyatspi.ROLE_ALERT, "message box")
+    if find(box, lambda o: o.name == "I win") is None:
+        fail("the message box does not read 'I win'")
+    walk_checked(box, "the message box's tree")
+    if clock_ticks:
+        fail(f"the status bar announced {len(clock_ticks)} changes: {clock_ticks[:3]}")
+    note("the game was played and heard through the bus alone")
+
+
+if __name__ == "__main__":
+    main()

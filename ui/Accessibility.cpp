@@ -1,0 +1,238 @@
+#include "ui/Accessibility.h"
+
+#include "core/Board.h"
+#include "ui/StatusBar.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+namespace pentavo {
+
+namespace {
+
+class BoardAccessible;
+
+// One cell of the board: no object of its own, it lives as long as the table that made it.
+class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    CellAccessible(BoardAccessible& table, int index) : table_(table), index_(index) {}
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return index_ % BoardSize; }
+    int rowIndex() const override { return index_ / BoardSize; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override;
+
+private:
+    BoardAccessible& table_;
+    int index_;
+};
+
+// The board as a table of 15 by 15 cells; its description carries the last announcement.
+class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    BoardAccessible(QWidget* widget, const AccessibleBoardSource& source)
+        : QAccessibleWidget(widget, QAccessible::Table), source_(source) {}
+    ~BoardAccessible() override {
+        for (CellAccessible* cell : cells_)
+            if (cell != nullptr)
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell));
+    }
+
+    const AccessibleBoardSource& Source() const { return source_; }
+    QWidget* Widget() const { return widget(); }
+
+    CellAccessible* Cell(int index) const {
+        if (index < 0 || index >= CellCount)
+            return nullptr;
+        if (cells_[static_cast<std::size_t>(index)] == nullptr) {
+            auto* cell = new CellAccessible(const_cast<BoardAccessible&>(*this), index);
+            cells_[static_cast<std::size_t>(index)] = cell;
+            QAccessible::registerAccessibleInterface(cell);
+        }
+        return cells_[static_cast<std::size_t>(index)];
+    }
+
+    int childCount() const override { return CellCount; }
+    QAccessibleInterface* child(int index) const override { return Cell(index); }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < CellCount; ++i)
+            if (cells_[static_cast<std::size_t>(i)] == child)
+                return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
+        for (int row = 0; row < BoardSize; ++row)
+            for (int col = 0; col < BoardSize; ++col)
+                if (source_.CellRect(col, row).contains(local))
+                    return Cell(row * BoardSize + col);
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        const std::optional<int> index = source_.FocusCellIndex();
+        return index ? Cell(*index) : nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= BoardSize || column < 0 || column >= BoardSize)
+            return nullptr;
+        return Cell(row * BoardSize + column);
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override { return QString(QChar('A' + column)); }
+    QString rowDescription(int row) const override { return QString::number(BoardSize - row); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return BoardSize; }
+    int rowCount() const override { return BoardSize; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    const AccessibleBoardSource& source_;
+    mutable std::array<CellAccessible*, CellCount> cells_{};
+};
+
+bool CellAccessible::isValid() const {
+    return table_.isValid();
+}
+
+QWindow* CellAccessible::window() const {
+    return table_.window();
+}
+
+QAccessibleInterface* CellAccessible::parent() const {
+    return &table_;
+}
+
+QAccessibleInterface* CellAccessible::table() const {
+    return &table_;
+}
+
+QString CellAccessible::text(QAccessible::Text t) const {
+    if (t != QAccessible::Name)
+        return QString();
+    return table_.Source().CellAccessibleName(columnIndex(), rowIndex());
+}
+
+QRect CellAccessible::rect() const {
+    const QRect local = table_.Source().CellRect(columnIndex(), rowIndex());
+    return QRect(table_.Widget()->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::State CellAccessible::state() const {
+    QAccessible::State state;
+    state.focusable = true;
+    state.focused =
+        table_.Widget()->hasFocus() && table_.Source().FocusCellIndex() == std::optional(index_);
+    state.invisible = !table_.Widget()->isVisible();
+    return state;
+}
+
+// A label read when asked for its current text.
+class QuietLabelAccessible : public QAccessibleWidget {
+public:
+    explicit QuietLabelAccessible(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+class OffScreenAccessible : public QAccessibleWidget {
+public:
+    OffScreenAccessible(QWidget* widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role) {}
+    QString text(QAccessible::Text t) const override {
+        if (const auto* group = qobject_cast<const QGroupBox*>(widget());
+            group != nullptr && t == QAccessible::Name && group->accessibleName().isEmpty())
+            return QString(group->title()).remove('&');
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        state.offscreen = true;
+        return state;
+    }
+};
+
+QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr)
+        return nullptr;
+    if (const auto* source = dynamic_cast<const AccessibleBoardSource*>(widget->window());
+        source != nullptr && source->BoardWidget() == widget)
+        return new BoardAccessible(widget, *source);
+    if (auto* label = qobject_cast<QuietLabel*>(widget))
+        return new QuietLabelAccessible(label);
+    if (qobject_cast<StatusBar*>(widget) != nullptr)
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (qobject_cast<OffScreenFrame*>(widget) != nullptr)
+        return new OffScreenAccessible(widget, QAccessible::Pane);
+    if (qobject_cast<OffScreenGroupBox*>(widget) != nullptr)
+        return new OffScreenAccessible(widget, QAccessible::Grouping);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(MakeAccessible);
+        return true;
+    }();
+    (void)installed;
+}
+
+// A label with an accessible name of its own sends no name change when its text changes; the
+// name read is still the text (above).
+QuietLabel::QuietLabel(QWidget* parent) : QLabel(parent) {
+    setAccessibleName(QStringLiteral(" "));
+}
+
+} // namespace pentavo

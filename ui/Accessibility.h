@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+
+namespace pentavo {
+
+// What a screen reader's view of the board reads from the window that shows it. Cells are
+// numbered row by row from the top left, as the accessible table counts its children.
+class AccessibleBoardSource {
+public:
+    virtual const QWidget* BoardWidget() const = 0;
+    virtual QString CellAccessibleName(int col, int row) const = 0;
+    // The cell in the board widget's own coordinates, in logical pixels.
+    virtual QRect CellRect(int col, int row) const = 0;
+    // The cell a screen reader is at: the keyboard's cursor, else the cell last clicked.
+    virtual std::optional<int> FocusCellIndex() const = 0;
+
+protected:
+    ~AccessibleBoardSource() = default;
+};
+
+// A label whose text changes by itself (a clock): a screen reader reads it when it asks, and is
+// not told of every change.
+class QuietLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit QuietLabel(QWidget* parent = nullptr);
+};
+
+// A frame, and a group box within it, that stand outside their window by design: reported as not
+// showing.
+class OffScreenFrame : public QFrame {
+    Q_OBJECT
+
+public:
+    using QFrame::QFrame;
+};
+
+class OffScreenGroupBox : public QGroupBox {
+    Q_OBJECT
+
+public:
+    using QGroupBox::QGroupBox;
+};
+
+// Lets the accessibility framework make the board's table of cells and the two kinds of widget
+// above. Nothing is made until a screen reader asks; installing twice does nothing more.
+void InstallAccessibility();
+
+} // namespace pentavo
