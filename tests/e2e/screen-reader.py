@@ -59,18 +59,32 @@ def pump(seconds):
 def wait_event(kind, accept, what):
     """The text of the first event of KIND from now on that ACCEPT takes."""
     deadline = time.time() + WAIT
+    heard = []
     while time.time() < deadline:
         pump(0.05)
         while events:
             event_type, text, _, _ = events.pop(0)
+            heard.append((event_type, text))
             if event_type.startswith(kind) and accept(text):
                 return text
-    fail(f"not heard within {WAIT} s: {what}")
+    fail(f"not heard within {WAIT} s: {what}; last heard: {heard[-5:]}")
 
 
 def keys(window, *names):
     subprocess.run(["timeout", "10", "xdotool", "windowfocus", "--sync", window], check=True)
     subprocess.run(["timeout", "10", "xdotool", "key", "--clearmodifiers", *names], check=True)
+
+
+def x_window(title):
+    """The X window id of the visible window titled TITLE."""
+    deadline = time.time() + WAIT
+    while time.time() < deadline:
+        found = subprocess.run(["timeout", "10", "xdotool", "search", "--onlyvisible", "--name",
+                                f"^{title}$"], capture_output=True, text=True).stdout.split()
+        if found:
+            return found[0]
+        time.sleep(0.1)
+    fail(f"no window titled {title} on the screen")
 
 
 def label(col, row):
@@ -181,7 +195,12 @@ def main():
         frame = find(options, lambda o, s=sample: o.name == s)
         if frame is None or frame.getState().contains(pyatspi.STATE_SHOWING):
             fail(f"'{sample}', off-screen by design, is {'missing' if frame is None else 'showing'}")
-    keys(window, "Escape")
+    keys(x_window("Options"), "Escape")
+    deadline = time.time() + WAIT
+    while find(app, lambda o: o.getRole() == pyatspi.ROLE_DIALOG) is not None:
+        if time.time() > deadline:
+            fail("Esc did not close the Options dialog")
+        pump(0.1)
 
     table = board.queryTable()
     if (table.nRows, table.nColumns) != (SIZE, SIZE):
@@ -197,6 +216,12 @@ def main():
     if cell_name(table, 7, 7) != "H8, cross":
         fail(f"the centre cell is named '{cell_name(table, 7, 7)}'")
 
+    # Keys reach the board once the main window is active again.
+    deadline = time.time() + WAIT
+    while not main_window.getState().contains(pyatspi.STATE_ACTIVE):
+        if time.time() > deadline:
+            fail("the main window is not active again after the Options dialog")
+        pump(0.1)
     events.clear()
     keys(window, "Home")
     focused = wait_event("object:state-changed:focused", lambda t: t.startswith("H8, "),
