@@ -1,6 +1,7 @@
 #include "ui/Accessibility.h"
 
 #include "core/Board.h"
+#include "ui/HelpViewer.h"
 #include "ui/StatusBar.h"
 
 #include <QAccessibleWidget>
@@ -210,6 +211,9 @@ QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
         return new BoardAccessible(widget, *source);
     if (auto* label = qobject_cast<QuietLabel*>(widget))
         return new QuietLabelAccessible(label);
+    // Plain widgets that Qt would report with a generic role.
+    if (qobject_cast<HelpViewer*>(widget) != nullptr)
+        return new QAccessibleWidget(widget, QAccessible::Window);
     if (qobject_cast<StatusBar*>(widget) != nullptr)
         return new QAccessibleWidget(widget, QAccessible::StatusBar);
     if (qobject_cast<OffScreenFrame*>(widget) != nullptr)

@@ -50,8 +50,8 @@ public:
     using QGroupBox::QGroupBox;
 };
 
-// Lets the accessibility framework make the board's table of cells and the two kinds of widget
-// above. Nothing is made until a screen reader asks; installing twice does nothing more.
+// Lets the accessibility framework make the board's table of cells, the widgets above, and the
+// help window and status bar with their proper roles. Nothing is made until a screen reader asks; installing twice does nothing more.
 void InstallAccessibility();
 
 } // namespace pentavo

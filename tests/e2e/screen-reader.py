@@ -3,8 +3,9 @@
 
     screen-reader.py PID WINDOW_ID COL,ROW...
 
-Finds the program PID on the bus, walks its accessible tree (and the Options dialog's) and fails
-on any focusable object without a name or with a generic role, then plays the cells given (columns
+Finds the program PID on the bus, walks its accessible tree (and those of the Options dialog, the
+About box, the help window and the message box) and fails on any focusable object without a name
+or with a generic role, then plays the cells given (columns
 and rows counted from 0 at the top left, as the other end-to-end runs count them) with the arrow
 keys and Return, sent to WINDOW_ID by xdotool. The board is read only from the accessible table;
 each turn must be heard as an announcement, and the computer's last reply must end the game with
@@ -152,6 +153,41 @@ def wait_for(app, accept, what):
     fail(f"no {what} on the bus")
 
 
+def open_window(app, window, key, title, role):
+    """Opens a window by KEY (xdotool names), waits for it on the bus and walks its tree."""
+    keys(window, *key.split())
+    deadline = time.time() + WAIT
+    opened = None
+    while opened is None:
+        if time.time() > deadline:
+            fail(f"no window '{title}' on the bus")
+        pump(0.1)
+        # The program's windows are the application's children.
+        opened = next((w for w in app if w is not None and w.name == title), None)
+    if opened.getRole() != role:
+        fail(f"the window '{title}' is a {opened.getRoleName()}")
+    walk_checked(opened, f"the tree of '{title}'")
+    return opened
+
+
+def close_window(window, main_window, title):
+    """Closes a window by Esc, then gives the main window the keys again (the X screen has no
+    window manager to do it) and waits until it is active on the bus."""
+    closing = x_window(title)
+    keys(closing, "Escape")
+    deadline = time.time() + WAIT
+    while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                         capture_output=True).returncode == 0:
+        if time.time() > deadline:
+            fail(f"Esc did not close '{title}'")
+        time.sleep(0.1)
+    subprocess.run(["timeout", "10", "xdotool", "windowfocus", "--sync", window], check=True)
+    while not main_window.getState().contains(pyatspi.STATE_ACTIVE):
+        if time.time() > deadline:
+            fail(f"the main window is not active again after '{title}' closed")
+        pump(0.1)
+
+
 def board_counts(table):
     counts = {"cross": 0, "circle": 0, "empty": 0}
     for row in range(table.nRows):
@@ -187,20 +223,16 @@ def main():
             fail(f"the {pyatspi.Accessible.getRoleName(bar) if bar else role} is no child of the main window")
     walk_checked(app, "the main window's tree")
 
-    keys(window, "ctrl+t")
-    options = wait_for(app, lambda o: o.getRole() == pyatspi.ROLE_DIALOG and o.name == "Options",
-                       "Options dialog")
-    walk_checked(options, "the Options dialog's tree")
+    options = open_window(app, window, "ctrl+t", "Options", pyatspi.ROLE_DIALOG)
     for sample in ("Sample 2", "Sample 3", "Sample 4"):
         frame = find(options, lambda o, s=sample: o.name == s)
         if frame is None or frame.getState().contains(pyatspi.STATE_SHOWING):
             fail(f"'{sample}', off-screen by design, is {'missing' if frame is None else 'showing'}")
-    keys(x_window("Options"), "Escape")
-    deadline = time.time() + WAIT
-    while find(app, lambda o: o.getRole() == pyatspi.ROLE_DIALOG) is not None:
-        if time.time() > deadline:
-            fail("Esc did not close the Options dialog")
-        pump(0.1)
+    close_window(window, main_window, "Options")
+    open_window(app, window, "alt+h a", "About Pentavo", pyatspi.ROLE_DIALOG)
+    close_window(window, main_window, "About Pentavo")
+    open_window(app, window, "alt+h c", "Pentavo Help", pyatspi.ROLE_FRAME)
+    close_window(window, main_window, "Pentavo Help")
 
     table = board.queryTable()
     if (table.nRows, table.nColumns) != (SIZE, SIZE):
@@ -216,12 +248,6 @@ def main():
     if cell_name(table, 7, 7) != "H8, cross":
         fail(f"the centre cell is named '{cell_name(table, 7, 7)}'")
 
-    # Keys reach the board once the main window is active again.
-    deadline = time.time() + WAIT
-    while not main_window.getState().contains(pyatspi.STATE_ACTIVE):
-        if time.time() > deadline:
-            fail("the main window is not active again after the Options dialog")
-        pump(0.1)
     events.clear()
     keys(window, "Home")
     focused = wait_event("object:state-changed:focused", lambda t: t.startswith("H8, "),
