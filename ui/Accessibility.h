@@ -51,7 +51,8 @@ public:
 };
 
 // Lets the accessibility framework make the board's table of cells, the widgets above, and the
-// help window and status bar with their proper roles. Nothing is made until a screen reader asks; installing twice does nothing more.
+// help window and status bar with their proper roles. Nothing is made until a screen reader asks;
+// installing twice does nothing more.
 void InstallAccessibility();
 
 } // namespace pentavo
