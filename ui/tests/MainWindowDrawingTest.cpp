@@ -140,8 +140,9 @@ private slots:
         const auto reply = [&](int logIndex) {
             std::int16_t col = 0;
             std::int16_t row = 0;
-            DecodeMove(window.TheGame().State().MoveLog[static_cast<std::size_t>(logIndex)], col,
-                       row);
+            if (!DecodeMove(window.TheGame().State().MoveLog[static_cast<std::size_t>(logIndex)],
+                            col, row))
+                return QRectF();
             return QRectF(CellLeft(col), CellTop(row), CellPitch, CellPitch);
         };
         play(3, 3);
