@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Sie %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>Sie %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>I win</source>
         <translation>Ich gewinne</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Unentschieden</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Try &apos;pentavo --help&apos; for more.
         <source>App Description</source>
         <translation>Anwendungsbeschreibung</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>&amp;Letzten Zug markieren</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Fragen und Ideen: %2</translation>
         <translation>Spielbrett</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn zur Mitte zurück, Eingabe oder Leertaste setzt auf sein Feld.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Menüleiste</translation>
     </message>
@@ -380,24 +423,16 @@ Fragen und Ideen: %2</translation>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>Kreuz</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>Kreis</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>Zeile %1, Spalte %2, %3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Die Datei „%1“ gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn in die Mitte zurück, Eingabe oder Leertaste spielt sein Feld, L wiederholt die letzten beiden Züge.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

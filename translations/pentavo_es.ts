@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>cruz</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>círculo</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Tú %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>tú %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Ordenador %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>ordenador %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Pruebe «pentavo --help» para saber más.
     <message>
         <source>I win</source>
         <translation>Gano yo</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Empate</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Pruebe «pentavo --help» para saber más.
         <source>App Description</source>
         <translation>Descripción de la aplicación</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Marcar ú&amp;ltima jugada</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Preguntas e ideas: %2</translation>
         <translation>Tablero</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 por 15 casillas. Las flechas mueven el cursor, Inicio lo devuelve al centro, Intro o Espacio juega su casilla.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Barra de menús</translation>
     </message>
@@ -380,24 +423,16 @@ Preguntas e ideas: %2</translation>
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>cruz</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>círculo</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vacía</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>Fila %1, columna %2, %3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>El archivo «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 por 15 casillas. Las flechas mueven el cursor, Inicio lo devuelve al centro, Intro o Espacio juega su casilla, L repite las dos últimas jugadas.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>croix</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>rond</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Vous %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>vous %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Ordinateur %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>ordinateur %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Essayez « pentavo --help » pour en savoir plus.
     <message>
         <source>I win</source>
         <translation>J’ai gagné</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Match nul</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Essayez « pentavo --help » pour en savoir plus.
         <source>App Description</source>
         <translation>Description de l’application</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Marquer le &amp;dernier coup</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Questions et idées : %2</translation>
         <translation>Plateau</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 cases sur 15. Les flèches déplacent le curseur, Origine le ramène au centre, Entrée ou Espace joue sa case.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Barre de menus</translation>
     </message>
@@ -380,24 +423,16 @@ Questions et idées : %2</translation>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>croix</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>rond</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vide</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>Ligne %1, colonne %2, %3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Le fichier « %1 » n’existe pas.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 cases sur 15. Les flèches déplacent le curseur, Origine le ramène au centre, Entrée ou Espace joue sa case, L répète les deux derniers coups.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

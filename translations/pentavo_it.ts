@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>croce</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>cerchio</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Tu %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>tu %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>computer %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Provare «pentavo --help» per saperne di più.
     <message>
         <source>I win</source>
         <translation>Ho vinto io</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Pareggio</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Provare «pentavo --help» per saperne di più.
         <source>App Description</source>
         <translation>Descrizione dell’applicazione</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Segna l'&amp;ultima mossa</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Domande e idee: %2</translation>
         <translation>Scacchiera</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 per 15 caselle. Le frecce muovono il cursore, Home lo riporta al centro, Invio o Spazio gioca la sua casella.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Barra dei menu</translation>
     </message>
@@ -380,24 +423,16 @@ Domande e idee: %2</translation>
         <translation>Apri</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>croce</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>cerchio</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vuota</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>Riga %1, colonna %2, %3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Il file «%1» non esiste.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 per 15 caselle. Le frecce spostano il cursore, Home lo riporta al centro, Invio o Spazio gioca la sua casella, L ripete le ultime due mosse.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

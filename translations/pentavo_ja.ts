@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>バツ</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>マル</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>あなた %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>あなた %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>コンピューター %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>コンピューター %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>I win</source>
         <translation>私の勝ちです</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>引き分けです</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Try &apos;pentavo --help&apos; for more.
         <source>App Description</source>
         <translation>アプリケーションの説明</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>最後の手を表示(&amp;L)</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Questions and ideas: %2</source>
         <translation>盤面</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 × 15 のマス。矢印キーでカーソルを動かし、Home で中央に戻し、Enter または Space でそのマスに打ちます。</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>メニューバー</translation>
     </message>
@@ -380,24 +423,16 @@ Questions and ideas: %2</source>
         <translation>開く</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>バツ</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>マル</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>空き</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>%1 行 %2 列、%3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>ファイル &quot;%1&quot; は存在しません。</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15×15 のマス。矢印キーでカーソルを動かし、Home で中央に戻し、Enter または Space でそのマスに打ちます。L で最後の 2 手をもう一度読み上げます。</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>

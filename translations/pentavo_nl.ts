@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>kruis</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>rondje</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Jij %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>jij %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>computer %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>I win</source>
         <translation>Ik win</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Gelijkspel</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Probeer ‘pentavo --help’ voor meer.
         <source>App Description</source>
         <translation>Programmabeschrijving</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>&amp;Laatste zet markeren</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Vragen en ideeën: %2</translation>
         <translation>Bord</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 bij 15 velden. De pijltjestoetsen verplaatsen de cursor, Home brengt hem terug naar het midden, Enter of Spatie speelt zijn veld.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Menubalk</translation>
     </message>
@@ -380,24 +423,16 @@ Vragen en ideeën: %2</translation>
         <translation>Openen</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>kruis</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>rondje</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>leeg</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>Rij %1, kolom %2, %3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Het bestand ‘%1’ bestaat niet.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 bij 15 velden. De pijltjestoetsen verplaatsen de cursor, Home zet hem terug in het midden, Enter of Spatie speelt zijn veld, L herhaalt de laatste twee zetten.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>krzyżyk</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>kółko</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Ty %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>ty %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Komputer %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>komputer %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>I win</source>
         <translation>Wygrywam</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Remis</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Try &apos;pentavo --help&apos; for more.
         <source>App Description</source>
         <translation>Opis aplikacji</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Zaznacz &amp;ostatni ruch</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Pytania i pomysły: %2</translation>
         <translation>Plansza</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 na 15 pól. Strzałki przesuwają kursor, Home przywraca go na środek, Enter lub spacja stawia znak na jego polu.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Pasek menu</translation>
     </message>
@@ -380,24 +423,16 @@ Pytania i pomysły: %2</translation>
         <translation>Otwórz</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>krzyżyk</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>kółko</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>puste</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>Wiersz %1, kolumna %2, %3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Plik „%1” nie istnieje.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 na 15 pól. Strzałki przesuwają kursor, Home przywraca go na środek, Enter lub Spacja zagrywa jego pole, L powtarza dwa ostatnie ruchy.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>xis</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>círculo</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Você %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>você %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computador %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>computador %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Tente &quot;pentavo --help&quot; para saber mais.
     <message>
         <source>I win</source>
         <translation>Eu venci</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Empate</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Tente &quot;pentavo --help&quot; para saber mais.
         <source>App Description</source>
         <translation>Descrição do aplicativo</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Marcar ú&amp;ltima jogada</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Dúvidas e ideias: %2</translation>
         <translation>Tabuleiro</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 por 15 casas. As setas movem o cursor, Home o traz de volta ao centro, Enter ou Espaço joga na sua casa.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Barra de menus</translation>
     </message>
@@ -380,24 +423,16 @@ Dúvidas e ideias: %2</translation>
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>xis</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>círculo</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vazia</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>Linha %1, coluna %2, %3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>O arquivo &quot;%1&quot; não existe.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 por 15 casas. As setas movem o cursor, Home o traz de volta ao centro, Enter ou Espaço joga na sua casa, L repete as duas últimas jogadas.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

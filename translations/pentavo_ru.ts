@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>крестик</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>нолик</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Вы %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>вы %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Компьютер %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>компьютер %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>I win</source>
         <translation>Я выиграл</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Ничья</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Try &apos;pentavo --help&apos; for more.
         <source>App Description</source>
         <translation>Описание приложения</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Отмечать &amp;последний ход</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Questions and ideas: %2</source>
         <translation>Доска</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 на 15 клеток. Стрелки двигают курсор, Home возвращает его в центр, Enter или Пробел делает ход в его клетку.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Строка меню</translation>
     </message>
@@ -380,24 +423,16 @@ Questions and ideas: %2</source>
         <translation>Открыть</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>крестик</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>нолик</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>пусто</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>Строка %1, столбец %2, %3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Файл «%1» не существует.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 на 15 клеток. Стрелки перемещают курсор, Home возвращает его в центр, Enter или пробел делает ход в его клетку, L повторяет два последних хода.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

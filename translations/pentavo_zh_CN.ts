@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>叉</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>圈</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>你 %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>你 %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>电脑 %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>电脑 %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
@@ -49,6 +88,10 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>I win</source>
         <translation>我赢了</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>和棋</translation>
     </message>
 </context>
 <context>
@@ -284,6 +327,10 @@ Try &apos;pentavo --help&apos; for more.
         <source>App Description</source>
         <translation>应用程序说明</translation>
     </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>标记最后一步(&amp;L)</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -344,10 +391,6 @@ Questions and ideas: %2</source>
         <translation>棋盘</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell.</source>
-        <translation>15 × 15 个格子。方向键移动光标，Home 键让它回到中央，Enter 或空格键在该格落子。</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>菜单栏</translation>
     </message>
@@ -380,24 +423,16 @@ Questions and ideas: %2</source>
         <translation>打开</translation>
     </message>
     <message>
-        <source>cross</source>
-        <translation>叉</translation>
-    </message>
-    <message>
-        <source>circle</source>
-        <translation>圈</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>空</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>第 %1 行，第 %2 列，%3</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>文件“%1”不存在。</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15×15 个格子。方向键移动光标，Home 键回到中央，Enter 或空格键在该格落子，L 键重复最后两步。</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>
