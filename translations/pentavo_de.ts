@@ -365,8 +365,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>Freie Software unter der GNU GPL, Version 3 oder später, ohne jede Gewährleistung.</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Freie Software, GNU GPL 3 oder später, ohne Gewährleistung.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -365,8 +365,8 @@ Pruebe «pentavo --help» para saber más.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>Software libre bajo la GNU GPL, versión 3 o posterior, sin ninguna garantía.</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Software libre, GNU GPL 3 o posterior, sin garantía.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

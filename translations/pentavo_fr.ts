@@ -365,8 +365,8 @@ Essayez « pentavo --help » pour en savoir plus.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure, sans aucune garantie.</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Logiciel libre, GNU GPL 3 ou ultérieure, sans garantie.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -365,8 +365,8 @@ Provare «pentavo --help» per saperne di più.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>Software libero sotto la GNU GPL, versione 3 o successiva, senza alcuna garanzia.</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Software libero, GNU GPL 3 o successiva, senza garanzia.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -365,8 +365,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>GNU GPL バージョン 3 以降で配布されるフリーソフトウェアです。保証は一切ありません。</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>フリーソフトウェア（GNU GPL 3 以降）、無保証。</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

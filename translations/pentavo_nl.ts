@@ -365,8 +365,8 @@ Probeer ‘pentavo --help’ voor meer.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>Vrije software onder de GNU GPL, versie 3 of later, zonder enige garantie.</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Vrije software, GNU GPL 3 of later, zonder garantie.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

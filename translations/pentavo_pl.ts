@@ -365,8 +365,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>Wolne oprogramowanie na licencji GNU GPL w wersji 3 lub późniejszej, bez żadnej gwarancji.</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Wolne oprogramowanie, GNU GPL 3 lub późniejsza, bez gwarancji.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

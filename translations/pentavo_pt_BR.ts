@@ -365,8 +365,8 @@ Tente &quot;pentavo --help&quot; para saber mais.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>Software livre sob a GNU GPL, versão 3 ou posterior, sem nenhuma garantia.</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Software livre, GNU GPL 3 ou posterior, sem garantia.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -365,8 +365,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>Свободная программа под лицензией GNU GPL версии 3 или более поздней, без каких-либо гарантий.</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Свободная программа, GNU GPL 3 или более поздняя, без гарантий.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

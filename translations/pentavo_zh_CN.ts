@@ -365,8 +365,8 @@ Try &apos;pentavo --help&apos; for more.
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later, with no warranty.</source>
-        <translation>自由软件，依据 GNU GPL 第 3 版或更高版本授权，不提供任何担保。</translation>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>自由软件，GNU GPL 第 3 版或更高版本，无担保。</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

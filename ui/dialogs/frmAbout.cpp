@@ -58,8 +58,7 @@ void frmAbout::CreateControls() {
               .arg(QLocale::system().toString(released, dateFormat), ContactAddress),
           TwipsRect(1440, 720, 4215, 495), this);
     Label("Label1", nullptr,
-          QString(CopyrightLine) + ". " +
-              tr("Free software under the GNU GPL, version 3 or later, with no warranty."),
+          QString(CopyrightLine) + ". " + tr("Free software, GNU GPL 3 or later, no warranty."),
           TwipsRect(1440, 1200, 4455, 615), this);
 
     // Grey over white: a sunken separator above the button.
