@@ -452,9 +452,9 @@ play_game_by_clicks() {
     done
 }
 
-# Ends the game that the computer has just won: its message closed by Return, then the record
-# saved by Ctrl+S as FILES/NAME.pnv and the program closed by Ctrl+X.
-finish_and_save() {
+# After the computer's five: its message closed by Return, then the record saved by Ctrl+S as
+# FILES/NAME.pnv.
+save_after_message() {
     local box
     box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message after the computer's five"
     shot "$1-message" >/dev/null
@@ -463,6 +463,12 @@ finish_and_save() {
     keys_to "$MAIN_WID" ctrl+s
     choose_file Save "$FILES/$1.pnv"
     poll test -s "$FILES/$1.pnv" || fail "no record written by Ctrl+S"
+}
+
+# Ends the game that the computer has just won: saved as save_after_message saves it, then the
+# program closed by Ctrl+X.
+finish_and_save() {
+    save_after_message "$1"
     keys_to "$MAIN_WID" ctrl+x
     wait_exit
 }

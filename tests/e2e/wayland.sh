@@ -250,14 +250,7 @@ steps() {
 # Closes the computer's message by Return and saves the record by Ctrl+S as FILE.pnv, which must
 # be the record the X11 runs save.
 message_and_save() {
-    local box
-    box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message after the computer's five"
-    shot "$1-message" >/dev/null
-    keys_to "$box" Return
-    wait_window_gone "$box" || fail "Return did not close the message"
-    keys_to "$MAIN_WID" ctrl+s
-    choose_file Save "$FILES/$1.pnv"
-    poll test -s "$FILES/$1.pnv" || fail "no record written by Ctrl+S"
+    save_after_message "$1"
     cmp "$FILES/$1.pnv" <(record_bytes "${E2E_GAME_RECORD[@]}") || {
         od -An -tu1 "$FILES/$1.pnv" | head -2
         fail "the game by $1 was saved differently from the X11 runs' record"
