@@ -117,7 +117,7 @@ QString HelpViewer::InLanguage(const QString& english, const QStringList& langua
         // "zh_Hans_CN" is also looked for as "zh_Hans" and "zh", as Qt's translators are.
         for (; !language.isEmpty();
              language.truncate(std::max<qsizetype>(language.lastIndexOf('_'), 0))) {
-            const QString local =
+            QString local =
                 file.dir().filePath(file.completeBaseName() + '_' + language + '.' + file.suffix());
             if (QFileInfo::exists(local))
                 return local;

@@ -247,7 +247,7 @@ void frmMain::Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, flo
     if (state.MoveCount - first == 2) {
         std::int16_t col = 0;
         std::int16_t row = 0;
-        if (DecodeMove(state.MoveLog[static_cast<std::size_t>(first + 1)], col, row))
+        if (DecodeMove(state.MoveLog[static_cast<std::size_t>(first) + 1], col, row))
             lastReply_ = CellPos{col, row};
         ShowLastMoveMarker();
     }

@@ -76,8 +76,8 @@ private slots:
         QVERIFY(scratch_.isValid());
         const QString fresh = scratch_.filePath("fresh.ts");
         QProcess lupdate;
-        lupdate.start(LUPDATE, {"@" SOURCES_LIST, "-no-obsolete", "-locations", "none", "-silent",
-                                "-ts", fresh});
+        lupdate.start(LUPDATE, {QString("@") + SOURCES_LIST, "-no-obsolete", "-locations", "none",
+                                "-silent", "-ts", fresh});
         QVERIFY(lupdate.waitForFinished(60000));
         QCOMPARE(lupdate.exitCode(), 0);
         sourceTexts_ = Keys(ReadMessages(fresh));

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <thread>
 
@@ -44,11 +45,16 @@ std::uint32_t Now() {
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
+// Nothing is left to tell when standard error itself cannot be written.
+void Complain(const std::string& text) {
+    static_cast<void>(std::fputs(text.c_str(), stderr));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc != 5) {
-        std::fprintf(stderr, "usage: %s X Y WIDTH HEIGHT\n", argv[0]);
+        Complain(std::string("usage: ") + argv[0] + " X Y WIDTH HEIGHT\n");
         return 2;
     }
     std::uint32_t numbers[4];
@@ -56,13 +62,13 @@ int main(int argc, char** argv) {
         const std::string_view text = argv[i + 1];
         const auto [end, error] = std::from_chars(text.begin(), text.end(), numbers[i]);
         if (error != std::errc() || end != text.end()) {
-            std::fprintf(stderr, "pentavo-e2e-pointer: not a number: %s\n", argv[i + 1]);
+            Complain(std::string("pentavo-e2e-pointer: not a number: ") + argv[i + 1] + "\n");
             return 2;
         }
     }
     wl_display* display = wl_display_connect(nullptr);
     if (display == nullptr) {
-        std::fprintf(stderr, "pentavo-e2e-pointer: no Wayland display\n");
+        Complain("pentavo-e2e-pointer: no Wayland display\n");
         return 1;
     }
     Globals globals;
@@ -71,7 +77,7 @@ int main(int argc, char** argv) {
     wl_registry_add_listener(registry, &listener, &globals);
     wl_display_roundtrip(display);
     if (globals.manager == nullptr) {
-        std::fprintf(stderr, "pentavo-e2e-pointer: the compositor makes no virtual pointers\n");
+        Complain("pentavo-e2e-pointer: the compositor makes no virtual pointers\n");
         return 1;
     }
     zwlr_virtual_pointer_v1* pointer =
