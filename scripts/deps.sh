@@ -86,6 +86,7 @@ python3-gi             the Python bindings the screen-reader test is written wit
 python3-pyatspi        the accessibility bus as the screen-reader test reads it
 gir1.2-atspi-2.0       the type information that reader needs
 libclang-rt-14-dev     the sanitizer and libFuzzer runtimes of clang, for the fuzz programs
+build-essential        what dpkg-buildpackage requires of every machine that builds a package
 '
 
 # Finds a program also where only root's PATH has it (cupsd, lpadmin live in /usr/sbin).
