@@ -329,7 +329,7 @@ Provare «pentavo --help» per saperne di più.
     </message>
     <message>
         <source>Mark &amp;Last Move</source>
-        <translation>Segna l'&amp;ultima mossa</translation>
+        <translation>Segna l&apos;&amp;ultima mossa</translation>
     </message>
 </context>
 <context>
