@@ -203,6 +203,8 @@ private slots:
         QTest::newRow("language alone") << QStringList{"de"} << "Pentavo_de.hlp";
         QTest::newRow("script, then country")
             << QStringList{"zh-Hans-CN", "zh-CN", "zh"} << "Pentavo_zh_CN.hlp";
+        QTest::newRow("traditional script")
+            << QStringList{"zh-Hant-TW", "zh-TW", "zh"} << "Pentavo_zh_TW.hlp";
         QTest::newRow("another country") << QStringList{"pt-PT", "pt"} << "Pentavo.hlp";
         QTest::newRow("second choice") << QStringList{"eo", "de-AT"} << "Pentavo_de.hlp";
         QTest::newRow("English") << QStringList{"en-US", "en"} << "Pentavo.hlp";
@@ -213,8 +215,8 @@ private slots:
         QFETCH(QStringList, languages);
         QFETCH(QString, chosen);
         QTemporaryDir folder;
-        for (const char* name :
-             {"Pentavo.hlp", "Pentavo_de.hlp", "Pentavo_zh_CN.hlp", "Pentavo_pt_BR.hlp"}) {
+        for (const char* name : {"Pentavo.hlp", "Pentavo_de.hlp", "Pentavo_zh_CN.hlp",
+                                 "Pentavo_zh_TW.hlp", "Pentavo_pt_BR.hlp"}) {
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }

@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>إكس</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>دائرة</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>فارغة</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>أنت %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>أنت %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>الحاسوب %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>الحاسوب %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with &apos;-&apos;
+</source>
+        <translation>الاستخدام: pentavo [ملف]
+خمسة في صف ضد الحاسوب.
+
+  ملف          مباراة محفوظة (.pnv) تُفتح بعد أن تبدأ المباراة الأولى
+  -h, --help   اعرض هذه المساعدة ثم اخرج
+  --version    اعرض الإصدار ثم اخرج
+  --           عُدّ ما يليه اسمَ الملف حتى لو بدأ بـ «-»
+</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>الترخيص GPLv3+‎: رخصة GNU GPL الإصدار 3 أو أحدث &lt;https://gnu.org/licenses/gpl.html&gt;.
+هذا برنامج حر: لك أن تعدّله وتعيد توزيعه.
+لا يوجد أي ضمان، في الحدود التي يسمح بها القانون.
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try &apos;pentavo --help&apos; for more.
+</source>
+        <translation>pentavo: %1
+للمزيد جرّب «pentavo --help».
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>لقد فزت!</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>فاز الحاسوب</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>تعادل</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>النقلة %1 لا تشير إلى أي خانة (الرمز %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>النقلة %1 في خانة النقلة %2 نفسها.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>تعذّر فتح «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>تعذّر فتح «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>تعذّر حفظ «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>تعذّر حفظ «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>المُدخل %1 في سجل النقلات لا يتسع له بايت واحد (الرمز %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>تعذّر فتح ملف المساعدة «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>تعذّرت قراءة ملف المساعدة «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The form can&apos;t be printed.</source>
+        <translation>تعذّرت طباعة النافذة.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>خيار غير معروف «%1»</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>اسم ملف فارغ</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>لا يمكن فتح إلا سجل مباراة واحد، لكن أُعطي «%1» و«%2»</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>مباراة &amp;جديدة</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;فتح...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>إعداد ال&amp;صفحة...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;طباعة...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;تحرير</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>ترا&amp;جع عن نقلة</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;عرض</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>شريط الأ&amp;دوات</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>شريط ال&amp;حالة</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;خيارات...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>المحت&amp;ويات</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;حول </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>مباراة جديدة</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع عن نقلة</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>حقوق النشر</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>الشركة</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>الإصدار</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>المنصة</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>منتج الشركة</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>المنتج</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>مرخّص لـ</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>عينة 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>عينة 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>عينة 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>عينة 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;تطبيق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>حول Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>معلومات ال&amp;نظام...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>تحذير: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>عنوان التطبيق</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>وصف التطبيق</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>&amp;تمييز آخر نقلة</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>مساعدة Pentavo</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>نص المساعدة</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>شريط أدوات المساعدة</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>البداية</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>الحالة</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>صدر في %1
+أسئلة وأفكار: %2</translation>
+    </message>
+    <message>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>برنامج حر، رخصة GNU GPL 3 أو أحدث، بلا أي ضمان.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>الإصدار 0.1 (تجريبي)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>الرقعة</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>رقعة من 15 × 15 خانة. تحرّك مفاتيح الأسهم المؤشر، ويعيده Home إلى الوسط، ويلعب Enter أو المسافة الخانة التي عليها، ويعيد L قراءة آخر نقلتين.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>شريط القوائم</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>شريط الأدوات</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>شريط الحالة</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>إعداد الصفحة</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>سجلات المباريات (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>ملف فارغ</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>الملف «%1» غير موجود.</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>من يبدأ؟</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>الحاسوب يبدأ</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>أنت تبدأ</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>السماح بالتراجع عن النقلات</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>الصوت</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>الإصدار %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

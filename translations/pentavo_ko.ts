@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>X표</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>O표</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>빈칸</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>나 %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>나 %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>컴퓨터 %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>컴퓨터 %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with &apos;-&apos;
+</source>
+        <translation>사용법: pentavo [파일]
+컴퓨터와 두는 오목.
+
+  파일         첫 판이 시작된 뒤에 열, 저장된 판(.pnv)
+  -h, --help   이 도움말을 보여 주고 끝냅니다
+  --version    버전을 보여 주고 끝냅니다
+  --           뒤에 오는 것을 &apos;-&apos;로 시작하더라도 파일 이름으로 받습니다
+</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>라이선스 GPLv3+: GNU GPL 버전 3 이상 &lt;https://gnu.org/licenses/gpl.html&gt;.
+이 프로그램은 자유 소프트웨어입니다. 자유롭게 고치고 다시 배포할 수 있습니다.
+법이 허용하는 범위 안에서 어떠한 보증도 없습니다.
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try &apos;pentavo --help&apos; for more.
+</source>
+        <translation>pentavo: %1
+더 알아보려면 &apos;pentavo --help&apos;를 실행하세요.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>이겼습니다!</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>컴퓨터가 이겼습니다</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>무승부입니다</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>%1번째 수가 가리키는 칸이 없습니다(코드 %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>%1번째 수가 %2번째 수와 같은 칸에 놓였습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; 파일을 열 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>&quot;%1&quot; 파일을 열 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; 파일을 저장할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>&quot;%1&quot; 파일을 저장할 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>기보의 %1번째 항목이 1바이트에 들어가지 않습니다(코드 %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>도움말 파일 &quot;%1&quot;을(를) 열 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>도움말 파일 &quot;%1&quot;을(를) 읽을 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>The form can&apos;t be printed.</source>
+        <translation>창을 인쇄할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>알 수 없는 옵션 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>파일 이름이 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>기보는 하나만 열 수 있는데 &apos;%1&apos;과(와) &apos;%2&apos;이(가) 주어졌습니다</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>새 판(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>열기(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>저장(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>페이지 설정(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>인쇄 미리 보기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>인쇄(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>끝내기(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>편집(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>무르기(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>보기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>도구 모음(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>상태 표시줄(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>옵션(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>목차(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>프로그램 정보(&amp;A) </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새 판</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>무르기</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>저작권</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>회사</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>버전</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>플랫폼</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>회사 제품</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>사용권자</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>옵션</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>예시 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>예시 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>예시 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>예시 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>적용(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Pentavo 정보</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>시스템 정보(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>경고: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>프로그램 제목</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>프로그램 설명</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>마지막 수 표시(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Pentavo 도움말</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>도움말 본문</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>도움말 도구 모음</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>처음으로</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>상태</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>yyyy년 M월 d일</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>출시일: %1
+질문과 의견: %2</translation>
+    </message>
+    <message>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>자유 소프트웨어, GNU GPL 3 이상, 보증 없음.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>버전 0.1 (체험판)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>오목판</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15×15 칸. 화살표 키로 커서를 옮기고, Home 키로 가운데로 돌아가며, Enter나 스페이스 키로 그 칸에 둡니다. L 키는 마지막 두 수를 다시 읽어 줍니다.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>메뉴 표시줄</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>도구 모음</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>상태 표시줄</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>페이지 설정</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>기보 파일 (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>빈 파일</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>&quot;%1&quot; 파일이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>선후 정하기</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>컴퓨터가 먼저 두기</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>내가 먼저 두기</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>무르기 허용</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>소리</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>버전 %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

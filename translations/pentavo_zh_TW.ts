@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>叉</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>圈</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>你 %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>你 %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>電腦 %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>電腦 %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with &apos;-&apos;
+</source>
+        <translation>用法：pentavo [檔案]
+和電腦下五子棋。
+
+  檔案         第一局開始後要開啟的已儲存棋局（.pnv）
+  -h, --help   顯示這份說明後結束
+  --version    顯示版本後結束
+  --           把後面的內容當作檔案，即使它以「-」開頭
+</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>授權條款 GPLv3+：GNU GPL 第 3 版或更新版本 &lt;https://gnu.org/licenses/gpl.html&gt;。
+這是自由軟體：您可以自由修改並散布。
+在法律允許的範圍內，不提供任何擔保。
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try &apos;pentavo --help&apos; for more.
+</source>
+        <translation>pentavo: %1
+執行「pentavo --help」可查看更多說明。
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>你贏了！</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>電腦贏了</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>和棋</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>第 %1 手沒有指向任何格子（代碼 %2）。</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>第 %1 手和第 %2 手下在同一格。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>無法開啟「%1」：%2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>無法開啟「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>無法儲存「%1」：%2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>無法儲存「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是一般檔案</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>棋譜的第 %1 項無法存入一個位元組（代碼 %2）。</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>無法開啟說明檔「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>無法讀取說明檔「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>The form can&apos;t be printed.</source>
+        <translation>無法列印視窗。</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>不明的選項「%1」</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>檔名是空的</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>一次只能開啟一份棋譜，卻指定了「%1」和「%2」</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新局(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開啟(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>版面設定(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>預覽列印(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>列印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編輯(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>悔棋(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>檢視(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具列(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>狀態列(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>選項(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目錄(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>關於(&amp;A) </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新局</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>悔棋</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>版權</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>平台</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>公司產品</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>產品</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>授權給</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>範例 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>範例 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>範例 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>範例 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>套用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>關於 Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>系統資訊(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>警告：...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>應用程式標題</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>應用程式說明</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>標示最後一手(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Pentavo 說明</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>說明內容</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>說明工具列</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首頁</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>發布日期：%1
+問題與建議：%2</translation>
+    </message>
+    <message>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>自由軟體，GNU GPL 第 3 版或更新版本，不提供擔保。</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>版本 0.1（試玩版）</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>棋盤</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15×15 個格子。方向鍵移動游標，Home 鍵回到中央，Enter 或空白鍵在游標所在的格子落子，L 鍵重述最後兩手。</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>選單列</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具列</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>狀態列</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>版面設定</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>棋譜檔 (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>空檔案</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>檔案「%1」不存在。</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>先後手</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>電腦先手</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>電腦後手</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>允許悔棋</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>音效</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>版本 %1.%2.%3</translation>
+    </message>
+</context>
+</TS>
