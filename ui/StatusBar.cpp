@@ -28,6 +28,20 @@ QLabel* AddPanel(QHBoxLayout* layout, QLabel* panel, int stretch) {
 
 } // namespace
 
+QString StatusBar::ClockTime(const QLocale& locale, QTime time) {
+    // Some locales (Traditional Chinese) write the day period with the letter B, which Qt does not
+    // know and would print as it is ("B17:49"): it is read as AP, the morning or afternoon word.
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        if (format[i] == '\'')
+            quoted = !quoted;
+        else if (!quoted && format[i] == 'B')
+            format.replace(i++, 1, QStringLiteral("AP"));
+    }
+    return locale.toString(time, format);
+}
+
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
     setObjectName("sbStatusBar");
     auto* layout = new QHBoxLayout(this);
@@ -48,7 +62,7 @@ void StatusBar::ShowClock() {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
     date_->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    time_->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    time_->setText(ClockTime(locale, now.time()));
     // As wide as their contents: a narrow window must not cut the date or the time short.
     for (QLabel* panel : {date_, time_})
         panel->setMinimumWidth(

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class QLabel;
+class QLocale;
+class QTime;
 
 namespace pentavo {
 
@@ -13,6 +15,9 @@ class StatusBar : public QWidget {
 
 public:
     explicit StatusBar(QWidget* parent = nullptr);
+
+    // The time as the locale writes it in its short format.
+    static QString ClockTime(const QLocale& locale, QTime time);
 
 private:
     void ShowClock();

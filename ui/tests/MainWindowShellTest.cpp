@@ -9,10 +9,12 @@
 #include "ui/frmMain.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTest>
+#include <QTime>
 #include <QToolBar>
 
 using namespace pentavo;
@@ -268,6 +270,23 @@ private slots:
         QVERIFY(toolbarItem->isChecked() && toolbar->isVisible());
         QVERIFY(statusItem->isChecked() && statusBar->isVisible());
         QCOMPARE(window.grab(board).toImage(), boardBefore);
+    }
+
+    void theClockWritesTheTimeAsTheLanguageDoes_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("24 hours") << "de_DE"
+                                  << "17:49";
+        QTest::newRow("day period first") << "ko_KR"
+                                          << "오후 5:49";
+        QTest::newRow("day period as B") << "zh_TW"
+                                         << "下午5:49";
+    }
+
+    void theClockWritesTheTimeAsTheLanguageDoes() {
+        QFETCH(QString, locale);
+        QFETCH(QString, written);
+        QCOMPARE(StatusBar::ClockTime(QLocale(locale), QTime(17, 49)), written);
     }
 
     void anEmptyStoreOpensTheDesignedClientAreaAt1000Twips() {
