@@ -28,6 +28,9 @@ wtype                  wtype
 wayland-scanner        libwayland-bin
 pkg-config             pkg-config
 dbus-daemon            dbus
+orca                   orca
+speech-dispatcher      speech-dispatcher
+espeak-ng              espeak-ng
 import                 imagemagick
 convert                imagemagick
 cupsd                  cups
@@ -85,6 +88,8 @@ dbus-x11               the session bus started beside an X screen
 python3-gi             the Python bindings the screen-reader test is written with
 python3-pyatspi        the accessibility bus as the screen-reader test reads it
 gir1.2-atspi-2.0       the type information that reader needs
+speech-dispatcher-espeak-ng the voice through which Orca speaks in the Orca test
+alsa-utils             the sound library set-up through which that voice writes into a file
 libclang-rt-14-dev     the sanitizer and libFuzzer runtimes of clang, for the fuzz programs
 build-essential        what dpkg-buildpackage requires of every machine that builds a package
 '

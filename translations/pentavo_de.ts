@@ -4,40 +4,29 @@
 <context>
     <name>Board</name>
     <message>
-        <source>cross</source>
-        <translation>Kreuz</translation>
+        <source>%1, cross, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, Kreuz, letzter Zug</translation>
     </message>
     <message>
-        <source>circle</source>
-        <translation>Kreis</translation>
+        <source>%1, cross</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross&quot;.</extracomment>
+        <translation>%1, Kreuz</translation>
     </message>
     <message>
-        <source>empty</source>
-        <translation>leer</translation>
+        <source>%1, circle, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, Kreis, letzter Zug</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>%1, circle</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle&quot;.</extracomment>
+        <translation>%1, Kreis</translation>
     </message>
     <message>
-        <source>You %1</source>
-        <translation>Sie %1</translation>
-    </message>
-    <message>
-        <source>you %1</source>
-        <translation>Sie %1</translation>
-    </message>
-    <message>
-        <source>Computer %1</source>
-        <translation>Computer %1</translation>
-    </message>
-    <message>
-        <source>computer %1</source>
-        <translation>Computer %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
+        <source>%1, empty</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, empty&quot;.</extracomment>
+        <translation>%1, leer</translation>
     </message>
 </context>
 <context>
@@ -151,6 +140,72 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>es kann nur ein Spielstand geöffnet werden, angegeben wurden aber „%1“ und „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>You %1, computer %2.</source>
+        <extracomment>The person&apos;s move, then the computer&apos;s reply, e.g. &quot;You I9, computer H9.&quot;</extracomment>
+        <translation>Sie %1, Computer %2.</translation>
+    </message>
+    <message>
+        <source>Computer %1, you %2.</source>
+        <extracomment>The computer&apos;s move, then the person&apos;s, e.g. &quot;Computer H8, you I9.&quot;</extracomment>
+        <translation>Computer %1, Sie %2.</translation>
+    </message>
+    <message>
+        <source>You %1.</source>
+        <extracomment>The person&apos;s move alone, e.g. &quot;You I9.&quot;</extracomment>
+        <translation>Sie %1.</translation>
+    </message>
+    <message>
+        <source>Computer %1.</source>
+        <extracomment>The computer&apos;s move alone, e.g. &quot;Computer H8.&quot;</extracomment>
+        <translation>Computer %1.</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
+        <translation>Neues Spiel. %1</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <extracomment>Undo found no moves it may take back.</extracomment>
+        <translation>Nichts zurückzunehmen.</translation>
+    </message>
+    <message>
+        <source>Taken back: you %1, computer %2.</source>
+        <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Zurückgenommen: Sie %1, Computer %2.</translation>
+    </message>
+    <message>
+        <source>Taken back: computer %1, you %2.</source>
+        <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Zurückgenommen: Computer %1, Sie %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>%1 is the turn&apos;s moves (&quot;You I9, computer H9.&quot;), %2 how the game ended (&quot;I win&quot;).</extracomment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n marks on the board. Your move.</source>
+        <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
+        <translation>
+            <numerusform>Geöffnet: %1, %n Zeichen auf dem Brett. Sie sind am Zug.</numerusform>
+            <numerusform>Geöffnet: %1, %n Zeichen auf dem Brett. Sie sind am Zug.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is taken.</source>
+        <extracomment>The person tried to play on a cell that holds a mark, e.g. &quot;H9 is taken.&quot;; nothing was played.</extracomment>
+        <translation>%1 ist besetzt.</translation>
+    </message>
+    <message>
+        <source>The game is over. %1 starts a new game.</source>
+        <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
+        <translation>Das Spiel ist aus. %1 beginnt ein neues Spiel.</translation>
     </message>
 </context>
 <context>
@@ -429,10 +484,6 @@ Fragen und Ideen: %2</translation>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
         <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn in die Mitte zurück, Eingabe oder Leertaste spielt sein Feld, L wiederholt die letzten beiden Züge.</translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

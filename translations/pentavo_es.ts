@@ -4,40 +4,29 @@
 <context>
     <name>Board</name>
     <message>
-        <source>cross</source>
-        <translation>cruz</translation>
+        <source>%1, cross, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, cruz, última jugada</translation>
     </message>
     <message>
-        <source>circle</source>
-        <translation>círculo</translation>
+        <source>%1, cross</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross&quot;.</extracomment>
+        <translation>%1, cruz</translation>
     </message>
     <message>
-        <source>empty</source>
-        <translation>vacía</translation>
+        <source>%1, circle, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, círculo, última jugada</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>%1, circle</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle&quot;.</extracomment>
+        <translation>%1, círculo</translation>
     </message>
     <message>
-        <source>You %1</source>
-        <translation>Tú %1</translation>
-    </message>
-    <message>
-        <source>you %1</source>
-        <translation>tú %1</translation>
-    </message>
-    <message>
-        <source>Computer %1</source>
-        <translation>Ordenador %1</translation>
-    </message>
-    <message>
-        <source>computer %1</source>
-        <translation>ordenador %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
+        <source>%1, empty</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, empty&quot;.</extracomment>
+        <translation>%1, vacía</translation>
     </message>
 </context>
 <context>
@@ -151,6 +140,72 @@ Pruebe «pentavo --help» para saber más.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>solo se puede abrir una partida, pero se dieron «%1» y «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>You %1, computer %2.</source>
+        <extracomment>The person&apos;s move, then the computer&apos;s reply, e.g. &quot;You I9, computer H9.&quot;</extracomment>
+        <translation>Tú %1, ordenador %2.</translation>
+    </message>
+    <message>
+        <source>Computer %1, you %2.</source>
+        <extracomment>The computer&apos;s move, then the person&apos;s, e.g. &quot;Computer H8, you I9.&quot;</extracomment>
+        <translation>Ordenador %1, tú %2.</translation>
+    </message>
+    <message>
+        <source>You %1.</source>
+        <extracomment>The person&apos;s move alone, e.g. &quot;You I9.&quot;</extracomment>
+        <translation>Tú %1.</translation>
+    </message>
+    <message>
+        <source>Computer %1.</source>
+        <extracomment>The computer&apos;s move alone, e.g. &quot;Computer H8.&quot;</extracomment>
+        <translation>Ordenador %1.</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
+        <translation>Partida nueva. %1</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <extracomment>Undo found no moves it may take back.</extracomment>
+        <translation>No hay nada que deshacer.</translation>
+    </message>
+    <message>
+        <source>Taken back: you %1, computer %2.</source>
+        <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Deshecho: tú %1, ordenador %2.</translation>
+    </message>
+    <message>
+        <source>Taken back: computer %1, you %2.</source>
+        <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Deshecho: ordenador %1, tú %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>%1 is the turn&apos;s moves (&quot;You I9, computer H9.&quot;), %2 how the game ended (&quot;I win&quot;).</extracomment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n marks on the board. Your move.</source>
+        <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
+        <translation>
+            <numerusform>Abierta: %1, %n marca en el tablero. Te toca.</numerusform>
+            <numerusform>Abierta: %1, %n marcas en el tablero. Te toca.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is taken.</source>
+        <extracomment>The person tried to play on a cell that holds a mark, e.g. &quot;H9 is taken.&quot;; nothing was played.</extracomment>
+        <translation>%1 está ocupada.</translation>
+    </message>
+    <message>
+        <source>The game is over. %1 starts a new game.</source>
+        <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
+        <translation>La partida ha terminado. %1 empieza una partida nueva.</translation>
     </message>
 </context>
 <context>
@@ -429,10 +484,6 @@ Preguntas e ideas: %2</translation>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
         <translation>15 por 15 casillas. Las flechas mueven el cursor, Inicio lo devuelve al centro, Intro o Espacio juega su casilla, L repite las dos últimas jugadas.</translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

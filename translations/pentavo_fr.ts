@@ -4,40 +4,29 @@
 <context>
     <name>Board</name>
     <message>
-        <source>cross</source>
-        <translation>croix</translation>
+        <source>%1, cross, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, croix, dernier coup</translation>
     </message>
     <message>
-        <source>circle</source>
-        <translation>rond</translation>
+        <source>%1, cross</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross&quot;.</extracomment>
+        <translation>%1, croix</translation>
     </message>
     <message>
-        <source>empty</source>
-        <translation>vide</translation>
+        <source>%1, circle, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, rond, dernier coup</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>%1, circle</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle&quot;.</extracomment>
+        <translation>%1, rond</translation>
     </message>
     <message>
-        <source>You %1</source>
-        <translation>Vous %1</translation>
-    </message>
-    <message>
-        <source>you %1</source>
-        <translation>vous %1</translation>
-    </message>
-    <message>
-        <source>Computer %1</source>
-        <translation>Ordinateur %1</translation>
-    </message>
-    <message>
-        <source>computer %1</source>
-        <translation>ordinateur %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
+        <source>%1, empty</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, empty&quot;.</extracomment>
+        <translation>%1, vide</translation>
     </message>
 </context>
 <context>
@@ -151,6 +140,72 @@ Essayez « pentavo --help » pour en savoir plus.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>une seule partie peut être ouverte, mais « %1 » et « %2 » ont été donnés</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>You %1, computer %2.</source>
+        <extracomment>The person&apos;s move, then the computer&apos;s reply, e.g. &quot;You I9, computer H9.&quot;</extracomment>
+        <translation>Vous %1, ordinateur %2.</translation>
+    </message>
+    <message>
+        <source>Computer %1, you %2.</source>
+        <extracomment>The computer&apos;s move, then the person&apos;s, e.g. &quot;Computer H8, you I9.&quot;</extracomment>
+        <translation>Ordinateur %1, vous %2.</translation>
+    </message>
+    <message>
+        <source>You %1.</source>
+        <extracomment>The person&apos;s move alone, e.g. &quot;You I9.&quot;</extracomment>
+        <translation>Vous %1.</translation>
+    </message>
+    <message>
+        <source>Computer %1.</source>
+        <extracomment>The computer&apos;s move alone, e.g. &quot;Computer H8.&quot;</extracomment>
+        <translation>Ordinateur %1.</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
+        <translation>Nouvelle partie. %1</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <extracomment>Undo found no moves it may take back.</extracomment>
+        <translation>Rien à annuler.</translation>
+    </message>
+    <message>
+        <source>Taken back: you %1, computer %2.</source>
+        <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Annulé : vous %1, ordinateur %2.</translation>
+    </message>
+    <message>
+        <source>Taken back: computer %1, you %2.</source>
+        <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Annulé : ordinateur %1, vous %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>%1 is the turn&apos;s moves (&quot;You I9, computer H9.&quot;), %2 how the game ended (&quot;I win&quot;).</extracomment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n marks on the board. Your move.</source>
+        <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
+        <translation>
+            <numerusform>Ouvert : %1, %n marque sur le plateau. À vous de jouer.</numerusform>
+            <numerusform>Ouvert : %1, %n marques sur le plateau. À vous de jouer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is taken.</source>
+        <extracomment>The person tried to play on a cell that holds a mark, e.g. &quot;H9 is taken.&quot;; nothing was played.</extracomment>
+        <translation>%1 est occupée.</translation>
+    </message>
+    <message>
+        <source>The game is over. %1 starts a new game.</source>
+        <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
+        <translation>La partie est terminée. %1 commence une nouvelle partie.</translation>
     </message>
 </context>
 <context>
@@ -429,10 +484,6 @@ Questions et idées : %2</translation>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
         <translation>15 cases sur 15. Les flèches déplacent le curseur, Origine le ramène au centre, Entrée ou Espace joue sa case, L répète les deux derniers coups.</translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

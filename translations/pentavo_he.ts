@@ -4,40 +4,29 @@
 <context>
     <name>Board</name>
     <message>
-        <source>cross</source>
-        <translation>איקס</translation>
+        <source>%1, cross, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, איקס, המהלך האחרון</translation>
     </message>
     <message>
-        <source>circle</source>
-        <translation>עיגול</translation>
+        <source>%1, circle, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, עיגול, המהלך האחרון</translation>
     </message>
     <message>
-        <source>empty</source>
-        <translation>ריקה</translation>
+        <source>%1, cross</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross&quot;.</extracomment>
+        <translation>%1, איקס</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>%1, circle</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle&quot;.</extracomment>
+        <translation>%1, עיגול</translation>
     </message>
     <message>
-        <source>You %1</source>
-        <translation>אתה %1</translation>
-    </message>
-    <message>
-        <source>you %1</source>
-        <translation>אתה %1</translation>
-    </message>
-    <message>
-        <source>Computer %1</source>
-        <translation>המחשב %1</translation>
-    </message>
-    <message>
-        <source>computer %1</source>
-        <translation>המחשב %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
+        <source>%1, empty</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, empty&quot;.</extracomment>
+        <translation>%1, ריקה</translation>
     </message>
 </context>
 <context>
@@ -151,6 +140,72 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>אפשר לפתוח רק רישום משחק אחד, אבל ניתנו &apos;%1&apos; ו־&apos;%2&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>You %1, computer %2.</source>
+        <extracomment>The person&apos;s move, then the computer&apos;s reply, e.g. &quot;You I9, computer H9.&quot;</extracomment>
+        <translation>אתה %1, המחשב %2.</translation>
+    </message>
+    <message>
+        <source>Computer %1, you %2.</source>
+        <extracomment>The computer&apos;s move, then the person&apos;s, e.g. &quot;Computer H8, you I9.&quot;</extracomment>
+        <translation>המחשב %1, אתה %2.</translation>
+    </message>
+    <message>
+        <source>You %1.</source>
+        <extracomment>The person&apos;s move alone, e.g. &quot;You I9.&quot;</extracomment>
+        <translation>אתה %1.</translation>
+    </message>
+    <message>
+        <source>Computer %1.</source>
+        <extracomment>The computer&apos;s move alone, e.g. &quot;Computer H8.&quot;</extracomment>
+        <translation>המחשב %1.</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
+        <translation>משחק חדש. %1</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <extracomment>Undo found no moves it may take back.</extracomment>
+        <translation>אין מה לבטל.</translation>
+    </message>
+    <message>
+        <source>Taken back: you %1, computer %2.</source>
+        <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>בוטל: אתה %1, המחשב %2.</translation>
+    </message>
+    <message>
+        <source>Taken back: computer %1, you %2.</source>
+        <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>בוטל: המחשב %1, אתה %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>%1 is the turn&apos;s moves (&quot;You I9, computer H9.&quot;), %2 how the game ended (&quot;I win&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n marks on the board. Your move.</source>
+        <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
+        <translation>
+            <numerusform>נפתח %1: סימן %n על הלוח. תורך.</numerusform>
+            <numerusform>נפתח %1: %n סימנים על הלוח. תורך.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is taken.</source>
+        <extracomment>The person tried to play on a cell that holds a mark, e.g. &quot;H9 is taken.&quot;; nothing was played.</extracomment>
+        <translation>%1 תפוסה.</translation>
+    </message>
+    <message>
+        <source>The game is over. %1 starts a new game.</source>
+        <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
+        <translation>המשחק נגמר. %1 מתחיל משחק חדש.</translation>
     </message>
 </context>
 <context>
@@ -405,10 +460,6 @@ Questions and ideas: %2</source>
     <message>
         <source>Status bar</source>
         <translation>שורת המצב</translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Page Setup</source>

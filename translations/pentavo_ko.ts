@@ -4,40 +4,29 @@
 <context>
     <name>Board</name>
     <message>
-        <source>cross</source>
-        <translation>X표</translation>
+        <source>%1, cross, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, X표, 마지막 수</translation>
     </message>
     <message>
-        <source>circle</source>
-        <translation>O표</translation>
+        <source>%1, circle, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, O표, 마지막 수</translation>
     </message>
     <message>
-        <source>empty</source>
-        <translation>빈칸</translation>
+        <source>%1, cross</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross&quot;.</extracomment>
+        <translation>%1, X표</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>%1, circle</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle&quot;.</extracomment>
+        <translation>%1, O표</translation>
     </message>
     <message>
-        <source>You %1</source>
-        <translation>나 %1</translation>
-    </message>
-    <message>
-        <source>you %1</source>
-        <translation>나 %1</translation>
-    </message>
-    <message>
-        <source>Computer %1</source>
-        <translation>컴퓨터 %1</translation>
-    </message>
-    <message>
-        <source>computer %1</source>
-        <translation>컴퓨터 %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
+        <source>%1, empty</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, empty&quot;.</extracomment>
+        <translation>%1, 빈칸</translation>
     </message>
 </context>
 <context>
@@ -151,6 +140,71 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>기보는 하나만 열 수 있는데 &apos;%1&apos;과(와) &apos;%2&apos;이(가) 주어졌습니다</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>You %1, computer %2.</source>
+        <extracomment>The person&apos;s move, then the computer&apos;s reply, e.g. &quot;You I9, computer H9.&quot;</extracomment>
+        <translation>나 %1, 컴퓨터 %2.</translation>
+    </message>
+    <message>
+        <source>Computer %1, you %2.</source>
+        <extracomment>The computer&apos;s move, then the person&apos;s, e.g. &quot;Computer H8, you I9.&quot;</extracomment>
+        <translation>컴퓨터 %1, 나 %2.</translation>
+    </message>
+    <message>
+        <source>You %1.</source>
+        <extracomment>The person&apos;s move alone, e.g. &quot;You I9.&quot;</extracomment>
+        <translation>나 %1.</translation>
+    </message>
+    <message>
+        <source>Computer %1.</source>
+        <extracomment>The computer&apos;s move alone, e.g. &quot;Computer H8.&quot;</extracomment>
+        <translation>컴퓨터 %1.</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
+        <translation>새 판. %1</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <extracomment>Undo found no moves it may take back.</extracomment>
+        <translation>되돌릴 수가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Taken back: you %1, computer %2.</source>
+        <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>되돌림: 나 %1, 컴퓨터 %2.</translation>
+    </message>
+    <message>
+        <source>Taken back: computer %1, you %2.</source>
+        <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>되돌림: 컴퓨터 %1, 나 %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>%1 is the turn&apos;s moves (&quot;You I9, computer H9.&quot;), %2 how the game ended (&quot;I win&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n marks on the board. Your move.</source>
+        <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
+        <translation>
+            <numerusform>%1 열림: 판에 표시 %n개. 내 차례입니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is taken.</source>
+        <extracomment>The person tried to play on a cell that holds a mark, e.g. &quot;H9 is taken.&quot;; nothing was played.</extracomment>
+        <translation>%1은(는) 이미 놓인 칸입니다.</translation>
+    </message>
+    <message>
+        <source>The game is over. %1 starts a new game.</source>
+        <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
+        <translation>게임이 끝났습니다. %1 키로 새 판을 시작합니다.</translation>
     </message>
 </context>
 <context>
@@ -405,10 +459,6 @@ Questions and ideas: %2</source>
     <message>
         <source>Status bar</source>
         <translation>상태 표시줄</translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Page Setup</source>

@@ -1,6 +1,7 @@
 #include "ui/Accessibility.h"
 
 #include "core/Board.h"
+#include "ui/Announcer.h"
 #include "ui/HelpViewer.h"
 #include "ui/StatusBar.h"
 
@@ -33,7 +34,7 @@ public:
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::TableCellInterface
@@ -55,11 +56,13 @@ private:
     int index_;
 };
 
-// The board as a table of 15 by 15 cells; its description carries the last announcement.
+// The board as 15 by 15 cells, row by row. Its role is a list's: screen readers read a whole row
+// of a table at every step up or down (15 cells, 20 seconds of speech), but one item of a list.
+// The table interface stays for readers and tools that ask for rows and columns.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     BoardAccessible(QWidget* widget, const AccessibleBoardSource& source)
-        : QAccessibleWidget(widget, QAccessible::Table), source_(source) {}
+        : QAccessibleWidget(widget, QAccessible::List), source_(source) {}
     ~BoardAccessible() override {
         for (CellAccessible* cell : cells_)
             if (cell != nullptr)
@@ -210,6 +213,8 @@ QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
     if (const auto* source = dynamic_cast<const AccessibleBoardSource*>(widget->window());
         source != nullptr && source->BoardWidget() == widget)
         return new BoardAccessible(widget, *source);
+    if (qobject_cast<Announcer*>(widget) != nullptr)
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (auto* label = qobject_cast<QuietLabel*>(widget))
         return new QuietLabelAccessible(label);
     // Plain widgets that Qt would report with a generic role.

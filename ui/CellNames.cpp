@@ -10,26 +10,26 @@ QString CellLabel(int col, int row) {
     return QString(QChar('A' + col)) + QString::number(BoardSize - row);
 }
 
-QString CellContentName(int col, int row, std::int16_t mark) {
-    const QString content = mark == Cross    ? QCoreApplication::translate("Board", "cross")
-                            : mark == Circle ? QCoreApplication::translate("Board", "circle")
-                                             : QCoreApplication::translate("Board", "empty");
-    return QCoreApplication::translate("Board", "%1, %2").arg(CellLabel(col, row), content);
-}
-
-QString MovesSpoken(const SpokenMove* moves, int count) {
-    QStringList parts;
-    for (int i = 0; i < count; ++i) {
-        const QString cell = CellLabel(moves[i].col, moves[i].row);
-        // The first word of the text starts with a capital, the second does not.
-        if (moves[i].person)
-            parts.append(i == 0 ? QCoreApplication::translate("Board", "You %1").arg(cell)
-                                : QCoreApplication::translate("Board", "you %1").arg(cell));
-        else
-            parts.append(i == 0 ? QCoreApplication::translate("Board", "Computer %1").arg(cell)
-                                : QCoreApplication::translate("Board", "computer %1").arg(cell));
-    }
-    return parts.join(QCoreApplication::translate("Board", ", "));
+QString CellContentName(int col, int row, std::int16_t mark, bool lastMove) {
+    const char* pattern = nullptr;
+    if (mark == Cross && lastMove)
+        //: A cell as a screen reader names it, e.g. "H8, cross, last move": the computer's last
+        //: reply, marked by View > Mark Last Move.
+        pattern = QT_TRANSLATE_NOOP("Board", "%1, cross, last move");
+    else if (mark == Circle && lastMove)
+        //: A cell as a screen reader names it, e.g. "H8, circle, last move": the computer's last
+        //: reply, marked by View > Mark Last Move.
+        pattern = QT_TRANSLATE_NOOP("Board", "%1, circle, last move");
+    else if (mark == Cross)
+        //: A cell as a screen reader names it, e.g. "H8, cross".
+        pattern = QT_TRANSLATE_NOOP("Board", "%1, cross");
+    else if (mark == Circle)
+        //: A cell as a screen reader names it, e.g. "H8, circle".
+        pattern = QT_TRANSLATE_NOOP("Board", "%1, circle");
+    else
+        //: A cell as a screen reader names it, e.g. "H8, empty".
+        pattern = QT_TRANSLATE_NOOP("Board", "%1, empty");
+    return QCoreApplication::translate("Board", pattern).arg(CellLabel(col, row));
 }
 
 } // namespace pentavo

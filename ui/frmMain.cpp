@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -218,7 +219,7 @@ void frmMain::ShowMessage(std::string_view text) {
     // The turn's moves are heard before the box that ends the game, and with its text.
     if (turnStart_ && !turnAnnounced_) {
         turnAnnounced_ = true;
-        Announce(tr("%1. %2").arg(MovesSince(*turnStart_), message));
+        Announce(GameEndSentence(MovesSince(*turnStart_), message));
     }
     ShowMessageBox(this, message);
 }
@@ -233,7 +234,8 @@ void frmMain::SetPrintService(std::unique_ptr<PrintService> service) {
 
 void frmMain::Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) {
     const GameState& state = game_.State();
-    if (const std::optional<CellPos> cell = Game::CellAt(X, Y); cell && Button == 1) {
+    const std::optional<CellPos> cell = Button == 1 ? Game::CellAt(X, Y) : std::nullopt;
+    if (cell) {
         clickedCell_ = cell->row * BoardSize + cell->col;
         FocusCellForScreenReader();
     }
@@ -242,8 +244,15 @@ void frmMain::Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, flo
     turnAnnounced_ = false;
     game_.Form_MouseUp(Button, Shift, X, Y);
     turnStart_.reset();
-    if (state.MoveCount == first)
+    if (state.MoveCount == first) {
+        // Nothing changes on the board; a screen reader's user is told why.
+        if (cell && state.GameOver)
+            Announce(GameOverSentence(
+                QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText)));
+        else if (cell && state.Board(cell->col, cell->row) != Empty)
+            Announce(TakenCellSentence(Cell{cell->col, cell->row}));
         return;
+    }
     if (state.MoveCount - first == 2) {
         std::int16_t col = 0;
         std::int16_t row = 0;
@@ -252,7 +261,7 @@ void frmMain::Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, flo
         ShowLastMoveMarker();
     }
     if (!turnAnnounced_)
-        Announce(MovesSince(first));
+        Announce(MovesSentence(MovesSince(first)));
 }
 
 } // namespace pentavo

@@ -6,12 +6,14 @@
 #include "ui/Accessibility.h"
 #include "ui/BoardCursor.h"
 #include "ui/CommonDialog.h"
+#include "ui/SpokenSentences.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
@@ -20,6 +22,7 @@ class QToolBar;
 namespace pentavo {
 
 enum class MissingRecord;
+class Announcer;
 class DrawingSurface;
 class HelpViewer;
 class LineShape;
@@ -81,6 +84,11 @@ public:
     // nothing is created.
     void OpenRecordFromCommandLine(const QString& name);
 
+    // Screen readers speak the sentence at once, wherever the focus is; without one running,
+    // nothing happens.
+    void Announce(const QString& sentence);
+    const QString& Announced() const { return announced_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -108,10 +116,8 @@ private:
     void RefreshCellLater(int col, int row);
     // The accessible focus goes to the cursor's cell, else the cell last clicked.
     void FocusCellForScreenReader();
-    // Spoken by screen readers as the board's description changing, also when the text repeats.
-    void Announce(const QString& text);
-    // The moves from the log entry `first` to the last one, as said after a turn.
-    QString MovesSince(int first) const;
+    // The moves from the log entry `first` to the last one, at most the last two.
+    std::vector<SpokenMove> MovesSince(int first) const;
     // The computer's mark placed by the last reply carries a marker while Mark Last Move is on.
     void ShowLastMoveMarker();
 
@@ -155,6 +161,8 @@ private:
     QString helpFile_;
     std::unique_ptr<PrintService> printService_;
     QPointer<HelpViewer> helpViewer_;
+    Announcer* announcer_ = nullptr;
+    QString announced_;
 };
 
 } // namespace pentavo

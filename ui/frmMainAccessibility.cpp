@@ -4,6 +4,7 @@
 
 #include "core/BoardGeometry.h"
 #include "forms/Twips.h"
+#include "ui/Announcer.h"
 #include "ui/CellNames.h"
 #include "ui/DrawingSurface.h"
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace pentavo {
 
@@ -28,7 +30,10 @@ const QWidget* frmMain::BoardWidget() const {
 }
 
 QString frmMain::CellAccessibleName(int col, int row) const {
-    return CellContentName(col, row, game_.State().Board(col, row));
+    const bool marked =
+        lastReply_ == CellPos{static_cast<std::int16_t>(col), static_cast<std::int16_t>(row)} &&
+        mnuViewMarkLastMove != nullptr && mnuViewMarkLastMove->isChecked();
+    return CellContentName(col, row, game_.State().Board(col, row), marked);
 }
 
 QRect frmMain::CellRect(int col, int row) const {
@@ -72,28 +77,28 @@ void frmMain::RefreshCellLater(int col, int row) {
         Qt::QueuedConnection);
 }
 
-void frmMain::Announce(const QString& text) {
-    if (surface_->accessibleDescription() != text) {
-        surface_->setAccessibleDescription(text);
+void frmMain::Announce(const QString& sentence) {
+    announced_ = sentence;
+    // Nothing is made for people who use no screen reader.
+    if (sentence.isEmpty() || !QAccessible::isActive())
         return;
-    }
-    QAccessibleEvent event(surface_, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    if (announcer_ == nullptr)
+        announcer_ = new Announcer(this);
+    announcer_->Say(sentence);
 }
 
-QString frmMain::MovesSince(int first) const {
+std::vector<SpokenMove> frmMain::MovesSince(int first) const {
     const GameState& state = game_.State();
     // The computer plays the even entries when it moved first, the odd ones otherwise.
     const int computerParity = options_.ComputerFirst ? 0 : 1;
-    SpokenMove moves[2]{};
-    int count = 0;
+    std::vector<SpokenMove> moves;
     for (int index = std::max(first, state.MoveCount - 2); index < state.MoveCount; ++index) {
         std::int16_t col = 0;
         std::int16_t row = 0;
         if (DecodeMove(state.MoveLog[static_cast<std::size_t>(index)], col, row))
-            moves[count++] = SpokenMove{index % 2 != computerParity, col, row};
+            moves.push_back(SpokenMove{index % 2 != computerParity, Cell{col, row}});
     }
-    return MovesSpoken(moves, count);
+    return moves;
 }
 
 void frmMain::mnuViewMarkLastMove_Click() {

@@ -22,7 +22,7 @@ void frmMain::tbToolBar_ButtonClick(QAction* Button) {
     try {
         const QString key = Button->property("Key").toString();
         if (key == "New")
-            game_.NewGame();
+            mnuFileNew_Click();
         else if (key == "Open")
             mnuFileOpen_Click();
         else if (key == "Save")
@@ -30,7 +30,7 @@ void frmMain::tbToolBar_ButtonClick(QAction* Button) {
         else if (key == "Print")
             mnuFilePrint_Click();
         else if (key == "Undo")
-            game_.UndoLastPair();
+            mnuEditUndo_Click();
         else if (key == "Help")
             mnuHelpContents_Click();
     } catch (const std::exception&) {
@@ -39,6 +39,7 @@ void frmMain::tbToolBar_ButtonClick(QAction* Button) {
 
 void frmMain::mnuFileNew_Click() {
     game_.NewGame();
+    Announce(NewGameSentence(MovesSince(0)));
 }
 
 void frmMain::mnuFilePageSetup_Click() {
@@ -56,7 +57,11 @@ void frmMain::mnuFileExit_Click() {
 }
 
 void frmMain::mnuEditUndo_Click() {
+    const std::vector<SpokenMove> last = MovesSince(0);
+    const int before = game_.State().MoveCount;
     game_.UndoLastPair();
+    Announce(
+        TakenBackSentence(game_.State().MoveCount < before ? last : std::vector<SpokenMove>{}));
 }
 
 void frmMain::mnuViewToolbar_Click() {

@@ -47,7 +47,7 @@ bool frmMain::BoardKey(const QKeyEvent& key) {
         break;
     case Qt::Key_L:
         // For a player who missed them: the last two moves again.
-        Announce(MovesSince(0));
+        Announce(MovesSentence(MovesSince(0)));
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -77,9 +77,16 @@ bool frmMain::BoardEvent(QEvent* event) {
         HideBoardCursor();
         break;
     case QEvent::FocusOut:
-        // An open menu gives the focus back when it closes.
+        // The frame goes with the focus; the cursor keeps its cell for when the focus comes
+        // back. An open menu gives the focus back when it closes.
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            HideBoardCursor();
+            surface_->SetHighlight(std::nullopt);
+        break;
+    case QEvent::FocusIn:
+        ShowBoardCursor();
+        // Readers are told of the board's focus after this event; the cell's comes after that,
+        // so that they land on the cell they left.
+        QMetaObject::invokeMethod(this, &frmMain::FocusCellForScreenReader, Qt::QueuedConnection);
         break;
     default:
         break;

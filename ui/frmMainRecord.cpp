@@ -66,6 +66,7 @@ void frmMain::OpenRecord(const QString& name, MissingRecord missing) {
     }
     game_.LoadLog(log);
     game_.ReplayLog();
+    Announce(OpenedSentence(QFileInfo(name).fileName(), game_.State().MoveCount));
 }
 
 } // namespace pentavo

@@ -27,8 +27,8 @@ events = []
 clock_ticks = []
 
 
-EVENT_KINDS = ("object:property-change:accessible-description",
-               "object:property-change:accessible-name", "object:state-changed:focused")
+EVENT_KINDS = ("object:state-changed:showing", "object:property-change:accessible-name",
+               "object:state-changed:focused")
 
 
 def fail(message):
@@ -43,7 +43,7 @@ def note(message):
 def on_event(event):
     try:
         source = event.source
-        text = source.description if "description" in event.type else source.name
+        text = source.name
         parent = source.parent.name if source.parent is not None else ""
         events.append((event.type, text, source.getRoleName(), parent))
         if event.type.endswith("accessible-name") and parent == "Status bar":
@@ -250,7 +250,7 @@ def main():
     app = application(pid)
     main_window = wait_for(app, lambda o: o.getRole() == pyatspi.ROLE_FRAME and o.name == "Pentavo",
                            "main window")
-    board = wait_for(main_window, lambda o: o.getRole() == pyatspi.ROLE_TABLE, "board table")
+    board = wait_for(main_window, lambda o: o.getRole() == pyatspi.ROLE_LIST, "board")
     if board.parent != main_window:
         fail(f"the board's parent is '{board.parent.name}', not the main window")
     for role in (pyatspi.ROLE_TOOL_BAR, pyatspi.ROLE_STATUS_BAR):
@@ -300,7 +300,7 @@ def main():
             fail(f"the table names the cell '{cell_name(table, col, row)}', not '{target}'")
         events.clear()
         keys(window, "Return")
-        said = wait_event("object:property-change:accessible-description",
+        said = wait_event("object:state-changed:showing",
                           lambda t: t.startswith(f"You {label(col, row)}, computer "),
                           f"the turn announced after {label(col, row)}")
         note(f"turn {turn + 1}: heard '{said}'")
@@ -314,12 +314,12 @@ def main():
         if counts["cross"] != turn + 2 or counts["circle"] != turn + 1:
             fail(f"after turn {turn + 1} the table holds {counts}")
         last = turn == len(cells) - 1
-        if last != said.endswith(". I win"):
+        if last != said.endswith(". I win."):
             fail(f"'{said}' {'lacks' if last else 'has'} the end of the game")
         if turn == 0:
             events.clear()
             keys(window, "l")
-            again = wait_event("object:property-change:accessible-description",
+            again = wait_event("object:state-changed:showing",
                                lambda t: t == said, "L repeating the last two moves")
             note(f"L: heard '{again}' again")
 

@@ -14,9 +14,17 @@ namespace {
 struct Message {
     QString context;
     QString source;
-    QString translation;
-    QString type; // "unfinished", "obsolete", "vanished"; empty when finished
+    QStringList translations; // one, or one per plural form of a text that counts (%n)
+    QString type;             // "unfinished", "obsolete", "vanished"; empty when finished
+    bool numerus = false;
 };
+
+QStringList PluralForms(QXmlStreamReader& xml) {
+    QStringList forms;
+    while (xml.readNextStartElement())
+        forms.append(xml.readElementText());
+    return forms;
+}
 
 QList<Message> ReadMessages(const QString& path) {
     QFile file(path);
@@ -35,12 +43,14 @@ QList<Message> ReadMessages(const QString& path) {
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            message = {context, {}, {}, {}};
+            message = {
+                context, {}, {}, {}, xml.attributes().value("numerus") == QLatin1String("yes")};
         } else if (xml.name() == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             message.type = xml.attributes().value("type").toString();
-            message.translation = xml.readElementText();
+            message.translations =
+                message.numerus ? PluralForms(xml) : QStringList{xml.readElementText()};
         }
     }
     return messages;
@@ -105,9 +115,12 @@ private slots:
         for (const Message& m : messages) {
             const QByteArray where = (m.context + " | " + m.source).toUtf8();
             QVERIFY2(m.type.isEmpty(), where + " is " + m.type.toUtf8());
-            QVERIFY2(!m.translation.isEmpty(), where + " has no translation");
-            QVERIFY2(Mnemonics(m.translation) == Mnemonics(m.source), where + " mnemonics");
-            QVERIFY2(Arguments(m.translation) == Arguments(m.source), where + " arguments");
+            QVERIFY2(!m.translations.isEmpty(), where + " has no translation");
+            for (const QString& translation : m.translations) {
+                QVERIFY2(!translation.isEmpty(), where + " has no translation");
+                QVERIFY2(Mnemonics(translation) == Mnemonics(m.source), where + " mnemonics");
+                QVERIFY2(Arguments(translation) == Arguments(m.source), where + " arguments");
+            }
         }
     }
 

@@ -37,6 +37,10 @@ void Press(frmMain& window, const QString& keys) {
     }
 }
 
+// From the centre by keys: D12, L11, C3, A1, on which the computer completes its five J6 to F10.
+const QString Win =
+    "HLLLLUUUUE" + QString(8, 'R') + "DE" + QString(9, 'L') + QString(8, 'D') + "E" + "LLDDE";
+
 // The keys that take a shown cursor from `from` to `to`.
 QString Path(QPoint from, QPoint to) {
     QString keys;
@@ -142,7 +146,8 @@ private slots:
         QCOMPARE(window.Surface().grab().toImage(), shown);
     }
 
-    void theLossOfFocusHidesTheCursor() {
+    // The frame goes with the focus; the cell stays, for the reader and the next arrow.
+    void theCursorKeepsItsCellWhileTheFocusIsAway() {
         GameOptions options;
         frmMain window(options);
         ShowFocused(window);
@@ -151,24 +156,76 @@ private slots:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QCOMPARE(CursorCell(window), QPoint(-1, -1));
         QVERIFY(!window.Surface().Highlight());
+        window.activateWindow();
+        QTRY_VERIFY(window.Surface().hasFocus());
+        QVERIFY(window.Surface().Highlight());
+        Press(window, "R");
+        QCOMPARE(CursorCell(window), QPoint(9, 7));
     }
 
-    // Screen readers read the board as a table whose focused cell is the cursor's, else the cell
-    // last clicked; each cell is named by its place and content and lies where it is drawn.
+    // Each change of the game is said in one sentence to a screen reader. Keys: arrows and Home as
+    // in Press; l the L key, z Undo, n New, p New with the person first.
+    void everyChangeOfTheGameIsAnnounced_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a turn") << "HUE"
+                                << "You H9, computer G9.";
+        QTest::newRow("L repeats it") << "HUEl"
+                                      << "You H9, computer G9.";
+        QTest::newRow("a taken cell") << "HE"
+                                      << "H8 is taken.";
+        QTest::newRow("Undo") << "HUEz"
+                              << "Taken back: you H9, computer G9.";
+        QTest::newRow("Undo of the opening") << "z"
+                                             << "Nothing to take back.";
+        QTest::newRow("New") << "HUEn"
+                             << "New game. Computer H8.";
+        QTest::newRow("New, the person first") << "p"
+                                               << "New game. You H8, computer G9.";
+        QTest::newRow("the computer's five") << Win << "You A1, computer J6. I win.";
+        QTest::newRow("a move after the end") << Win + "E"
+                                              << "The game is over. Ctrl+N starts a new game.";
+    }
+    void everyChangeOfTheGameIsAnnounced() {
+        QFETCH(QString, keys);
+        QFETCH(QString, said);
+        GameOptions options;
+        frmMain window(options);
+        ShowFocused(window);
+        ModalDriver messages([](QDialog& box) { box.accept(); });
+        for (const QChar key : keys) {
+            if (key == 'l')
+                QTest::keyClick(&window.Surface(), Qt::Key_L);
+            else if (key == 'z')
+                window.mnuEditUndo_Click();
+            else if (key == 'n')
+                window.mnuFileNew_Click();
+            else if (key == 'p') {
+                options.ComputerFirst = false;
+                window.mnuFileNew_Click();
+            } else
+                Press(window, QString(key));
+        }
+        QCOMPARE(window.Announced(), said);
+    }
+
+    // Screen readers read the board as a list of cells, row by row, with a table's rows and
+    // columns; the focused cell is the cursor's, else the cell last clicked; each cell is named
+    // by its place and content and lies where it is drawn.
     void theBoardIsATableOfNamedCellsFocusedByTheCursorOrAClick() {
         GameOptions options;
         frmMain window(options);
         ShowFocused(window);
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&window.Surface());
-        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->role(), QAccessible::List);
         QCOMPARE(board->text(QAccessible::Name), QString("Board"));
         QAccessibleTableInterface* table = board->tableInterface();
         QCOMPARE(table->rowCount() * table->columnCount(), board->childCount());
         QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QString("A15, empty"));
         QCOMPARE(table->cellAt(14, 14)->text(QAccessible::Name), QString("O1, empty"));
         QAccessibleInterface* centre = table->cellAt(7, 7);
+        QCOMPARE(centre->role(), QAccessible::ListItem);
         QCOMPARE(board->childAt(centre->rect().center().x(), centre->rect().center().y()), centre);
         QCOMPARE(centre->rect().center(),
                  window.Surface().mapToGlobal(
@@ -185,6 +242,14 @@ private slots:
         QCOMPARE(focused(), QString("I8, empty"));
         Press(window, "E");
         QTRY_COMPARE(focused(), QString("I8, circle"));
+        std::int16_t col = 0;
+        std::int16_t row = 0;
+        QVERIFY(DecodeMove(window.TheGame().State().MoveLog[2], col, row));
+        const QString reply = table->cellAt(row, col)->text(QAccessible::Name);
+        QVERIFY2(reply.endsWith(", cross"), qPrintable(reply));
+        window.mnuViewMarkLastMove_Click();
+        QCOMPARE(table->cellAt(row, col)->text(QAccessible::Name), reply + ", last move");
+        window.mnuViewMarkLastMove_Click();
         window.mnuFileNew_Click();
         QCOMPARE(focused(), QString("I8, empty"));
         const QPoint j10(TwipsToPixels(CellCentreX(9)), TwipsToPixels(CellCentreY(5)));

@@ -1,0 +1,191 @@
+#!/usr/bin/python3
+"""What Orca speaks, key by key, in a whole game played by keys.
+
+    heard-by-orca.py ORCA_LOG WINDOW_ID LANGUAGE
+
+Sends keys to WINDOW_ID by xdotool and reads every utterance from Orca's debug log (its
+"SPEECH OUTPUT" lines). Each step waits, for a bounded time, until what it must hear was spoken;
+a step that moves the cursor must hear that one cell and no other (no whole row).
+"""
+import re
+import subprocess
+import sys
+import time
+from datetime import datetime
+
+WAIT = 20  # seconds any single step may wait for its speech
+SPOKEN_WITHIN = 1.0  # seconds from Enter to the turn's sentence
+SIZE = 15
+
+# Key (xdotool names) -> what Orca must say, in English and in German. A cell name stands for
+# itself; the sentences are whole utterances. The game: the computer opens at H8 and wins with
+# its fourth reply, the five J6 to F10.
+SPEECH = {
+    "turn1": ("You D12, computer G9.", "Sie D12, Computer G9."),
+    "taken": ("D12 is taken.", "D12 ist besetzt."),
+    "undo": ("Taken back: you D12, computer G9.", "Zurückgenommen: Sie D12, Computer G9."),
+    "new": ("New game. Computer H8.", "Neues Spiel. Computer H8."),
+    "turn2": ("You L11, computer F10.", "Sie L11, Computer F10."),
+    "turn3": ("You C3, computer I7.", "Sie C3, Computer I7."),
+    "last": ("You A1, computer J6. I win.", "Sie A1, Computer J6. Ich gewinne."),
+    "over": ("The game is over. Ctrl+N starts a new game.",
+             "Das Spiel ist aus. Strg+N beginnt ein neues Spiel."),
+    "empty": ("{}, empty", "{}, leer"),
+    "cross": ("{}, cross", "{}, Kreuz"),
+    "circle": ("{}, circle", "{}, Kreis"),
+    "cross, last move": ("{}, cross, last move", "{}, Kreuz, letzter Zug"),
+}
+# The Options dialog's title in each language.
+OPTIONS = ("Options", "Optionen")
+CELL = re.compile(r"^[A-O][0-9]{1,2}, ")
+LINE = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)' ?\{'established")
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def note(message):
+    print(f"-- {message}", flush=True)
+
+
+class Ear:
+    """Orca's utterances from its log, each with the time it was spoken."""
+
+    def __init__(self, path):
+        self.path = path
+        self.offset = 0
+        self.partial = ""
+
+    def skip_past(self):
+        with open(self.path, encoding="utf-8", errors="replace") as log:
+            log.seek(0, 2)
+            self.offset = log.tell()
+        self.partial = ""
+
+    def new(self):
+        with open(self.path, encoding="utf-8", errors="replace") as log:
+            log.seek(self.offset)
+            text = self.partial + log.read()
+            self.offset = log.tell()
+        lines = text.split("\n")
+        self.partial = lines.pop()
+        heard = []
+        for line in lines:
+            match = LINE.match(line)
+            if match:
+                at = datetime.combine(datetime.now().date(),
+                                      datetime.strptime(match[1], "%H:%M:%S.%f").time())
+                heard.append((at.timestamp(), match[2].rstrip(" ").rstrip(".")))
+        return heard
+
+
+def keys(window, *names):
+    """Keys to WINDOW, made active first; with None, to whichever window is active."""
+    # Activating an active window again may come late and close a menu that the keys open.
+    active = subprocess.run(["timeout", "10", "xdotool", "getactivewindow"], capture_output=True,
+                            text=True).stdout.strip()
+    if window is not None and active != window:
+        subprocess.run(["timeout", "10", "xdotool", "windowactivate", "--sync", window],
+                       check=True)
+    subprocess.run(["timeout", "10", "xdotool", "key", "--clearmodifiers", *names], check=True)
+
+
+def bare(text):
+    return text.rstrip(".")
+
+
+def hear(ear, window, names, want, only_cell=None, within=None, prefix=False):
+    """Presses NAMES and waits until WANT (an utterance, without its last full stop; with PREFIX,
+    its beginning) is spoken. With ONLY_CELL, no cell but that one may be named meanwhile; WITHIN,
+    the seconds it may take. Returns everything heard."""
+    ear.skip_past()
+    pressed = time.time()
+    keys(window, *names)
+    heard = []
+    deadline = pressed + WAIT
+    while time.time() < deadline:
+        heard += ear.new()
+        for at, text in heard:
+            if only_cell is not None and CELL.match(text) and text != only_cell:
+                fail(f"after {' '.join(names)} Orca named another cell: '{text}'; "
+                     f"heard {[t for _, t in heard]}")
+            if text == want or text.endswith(" " + want) or (prefix and text.startswith(want)):
+                if within is not None and at - pressed > within:
+                    fail(f"'{want}' was spoken {at - pressed:.2f} s after {' '.join(names)}")
+                note(f"{' '.join(names)}: '{text}' after {at - pressed:.2f} s")
+                return [t for _, t in heard]
+        time.sleep(0.05)
+    fail(f"after {' '.join(names)} Orca did not say '{want}' within {WAIT} s; "
+         f"heard {[t for _, t in heard]}")
+
+
+def name(col, row):
+    return f"{chr(ord('A') + col)}{SIZE - row}"
+
+
+def main():
+    ear = Ear(sys.argv[1])
+    window = sys.argv[2]
+    lang = {"en": 0, "de": 1}[sys.argv[3]]
+    say = {key: bare(texts[lang]) for key, texts in SPEECH.items()}
+
+    board = {(7, 7): "cross"}
+    at = None
+
+    def cell_speech(col, row):
+        content = board.get((col, row), "empty")
+        return say[content].format(name(col, row))
+
+    def walk(col, row):
+        """One arrow key at a time, each cell heard alone."""
+        nonlocal at
+        if at is None:
+            at = (7, 7)
+            hear(ear, window, ["Home"], cell_speech(7, 7), only_cell=cell_speech(7, 7))
+        while at != (col, row):
+            dc = (col > at[0]) - (col < at[0])
+            dr = (row > at[1]) - (row < at[1]) if dc == 0 else 0
+            key = {(1, 0): "Right", (-1, 0): "Left", (0, 1): "Down", (0, -1): "Up"}[(dc, dr)]
+            at = (at[0] + dc, at[1] + dr)
+            hear(ear, window, [key], cell_speech(*at), only_cell=cell_speech(*at))
+
+    def play(col, row, reply, sentence):
+        walk(col, row)
+        hear(ear, window, ["Return"], say[sentence], within=SPOKEN_WITHIN)
+        board[(col, row)] = "circle"
+        board[reply] = "cross"
+
+    # Up and Down read one cell, not the row.
+    walk(7, 7)
+    hear(ear, window, ["Up"], cell_speech(7, 6), only_cell=cell_speech(7, 6))
+    at = (7, 6)
+    play(3, 3, (6, 6), "turn1")
+    hear(ear, window, ["l"], say["turn1"])
+    hear(ear, window, ["Return"], say["taken"])
+    # Where am I: the cell's name, and no row counted from the top.
+    spoken = hear(ear, window, ["KP_Enter"], cell_speech(3, 3))
+    if any(re.search(r"\b(row|Zeile) \d+", text) for text in spoken):
+        fail(f"where-am-I counts rows: {spoken}")
+    hear(ear, window, ["ctrl+z"], say["undo"])
+    del board[(3, 3)], board[(6, 6)]
+    hear(ear, window, ["ctrl+n"], say["new"])
+    # The menu bar and back: the cursor keeps its cell.
+    # A dialog and back: the cursor keeps its cell.
+    hear(ear, window, ["ctrl+t"], OPTIONS[lang], prefix=True)
+    hear(ear, None, ["Escape"], cell_speech(3, 3))
+    at = (4, 3)
+    hear(ear, window, ["Right"], cell_speech(4, 3), only_cell=cell_speech(4, 3))
+    play(3, 3, (6, 6), "turn1")
+    play(11, 4, (5, 5), "turn2")
+    play(2, 12, (8, 8), "turn3")
+    play(0, 14, (9, 9), "last")
+    # The message box that ends the game, closed; then a move is refused in words.
+    hear(ear, None, ["Return"], cell_speech(0, 14))
+    hear(ear, window, ["Return"], say["over"])
+    note("the game was heard to its end")
+
+
+if __name__ == "__main__":
+    main()
