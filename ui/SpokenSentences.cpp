@@ -1,6 +1,8 @@
 #include "ui/SpokenSentences.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
 
 namespace pentavo {
 
@@ -8,6 +10,43 @@ namespace {
 
 QString Name(Cell cell) {
     return QString::fromStdString(cell.Name());
+}
+
+// One step along a line, and how a cell on it is named there: in a row its column suffices, in a
+// column its row.
+Cell Step(BoardLine line) {
+    switch (line) {
+    case BoardLine::Row:
+        return Cell{1, 0};
+    case BoardLine::Column:
+        return Cell{0, -1};
+    case BoardLine::Rising:
+        return Cell{1, -1};
+    case BoardLine::Falling:
+        break;
+    }
+    return Cell{1, 1};
+}
+
+QString PlaceOnLine(BoardLine line, Cell cell) {
+    if (line == BoardLine::Row)
+        return QString::fromStdString(Cell::ColumnName(cell.col));
+    if (line == BoardLine::Column)
+        return QString::fromStdString(Cell::RowName(cell.row));
+    return Name(cell);
+}
+
+QString LineName(BoardLine line, Cell first, Cell last) {
+    if (line == BoardLine::Row)
+        //: A row of the board read out by its key; %1 is its number, 1 to 15.
+        return QCoreApplication::translate("Speech", "Row %1")
+            .arg(QString::fromStdString(Cell::RowName(first.row)));
+    if (line == BoardLine::Column)
+        //: A column of the board read out by its key; %1 is its letter, A to O.
+        return QCoreApplication::translate("Speech", "Column %1")
+            .arg(QString::fromStdString(Cell::ColumnName(first.col)));
+    //: A diagonal of the board read out by its key, from its first cell to its last.
+    return QCoreApplication::translate("Speech", "Diagonal %1 to %2").arg(Name(first), Name(last));
 }
 
 } // namespace
@@ -64,6 +103,43 @@ QString TakenCellSentence(Cell cell) {
     //: The person tried to play on a cell that holds a mark, e.g. "H9 is taken."; nothing was
     //: played.
     return QCoreApplication::translate("Speech", "%1 is taken.").arg(Name(cell));
+}
+
+QString LineSentence(BoardLine line, Cell through, const Board& board) {
+    const Cell step = Step(line);
+    Cell first = through;
+    while (first.Step(-step.col, -step.row).IsOnBoard())
+        first = first.Step(-step.col, -step.row);
+    QStringList marks;
+    int empty = 0;
+    Cell last = first;
+    for (Cell cell = first; cell.IsOnBoard(); cell = cell.Step(step.col, step.row)) {
+        last = cell;
+        const std::int16_t mark = board(cell.col, cell.row);
+        if (mark == Cross)
+            //: A cross on a line read out; %1 is where, e.g. "H cross" in row 9.
+            marks.append(
+                QCoreApplication::translate("Speech", "%1 cross").arg(PlaceOnLine(line, cell)));
+        else if (mark == Circle)
+            //: A circle on a line read out; %1 is where, e.g. "I circle" in row 9.
+            marks.append(
+                QCoreApplication::translate("Speech", "%1 circle").arg(PlaceOnLine(line, cell)));
+        else
+            ++empty;
+    }
+    const QString name = LineName(line, first, last);
+    if (marks.isEmpty())
+        //: A line of the board without a mark; %1 is its name, e.g. "Row 9".
+        return QCoreApplication::translate("Speech", "%1: empty.").arg(name);
+    const QString list = QLocale().createSeparatedList(marks);
+    if (empty == 0)
+        //: A full line of the board; %1 is its name ("Row 9"), %2 its marks ("H cross and I
+        //: circle").
+        return QCoreApplication::translate("Speech", "%1: %2.").arg(name, list);
+    //: A line of the board; %1 is its name ("Row 9"), %2 its marks ("H cross and I circle"),
+    //: then how many of its cells are empty.
+    return QCoreApplication::translate("Speech", "%1: %2; %n empty.", nullptr, empty)
+        .arg(name, list);
 }
 
 QString GameOverSentence(const QString& newGameKey) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Board.h"
 #include "core/Cell.h"
 
 #include <QString>
@@ -31,5 +32,12 @@ QString OpenedSentence(const QString& fileName, int marks);
 QString TakenCellSentence(Cell cell);
 // A move refused because the game is over; `newGameKey` is the key that starts a new one.
 QString GameOverSentence(const QString& newGameKey);
+
+// The lines through a cell that a player may have read out: its row (A to O), its column (1 to
+// 15), the diagonal rising to the right and the one falling to the right (each from the left).
+enum class BoardLine { Row, Column, Rising, Falling };
+// The marks along the line through `through` and how many of its cells are empty:
+// "Row 9: H cross, I circle; 13 empty."
+QString LineSentence(BoardLine line, Cell through, const Board& board);
 
 } // namespace pentavo

@@ -112,6 +112,7 @@ private:
     bool BoardKey(const QKeyEvent& key);
     void ShowBoardCursor();
     void HideBoardCursor();
+    bool AnnounceLine(BoardLine line);
     // Screen readers hear of a cell's new content once the game has stored what was drawn.
     void RefreshCellLater(int col, int row);
     // The accessible focus goes to the cursor's cell, else the cell last clicked.

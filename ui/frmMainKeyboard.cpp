@@ -25,6 +25,14 @@ void frmMain::HideBoardCursor() {
     ShowBoardCursor();
 }
 
+// A screen reader's user reviews the board around the cursor a line at a time; the keys do nothing
+// before the cursor is shown.
+bool frmMain::AnnounceLine(BoardLine line) {
+    if (const std::optional<BoardCursor::Cell>& cell = cursor_.Current())
+        Announce(LineSentence(line, Cell{cell->col, cell->row}, game_.State().Board));
+    return true;
+}
+
 bool frmMain::BoardKey(const QKeyEvent& key) {
     // Shortcuts such as Ctrl+N stay the window's.
     if (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
@@ -49,6 +57,14 @@ bool frmMain::BoardKey(const QKeyEvent& key) {
         // For a player who missed them: the last two moves again.
         Announce(MovesSentence(MovesSince(0)));
         return true;
+    case Qt::Key_R:
+        return AnnounceLine(BoardLine::Row);
+    case Qt::Key_C:
+        return AnnounceLine(BoardLine::Column);
+    case Qt::Key_D:
+        return AnnounceLine(BoardLine::Rising);
+    case Qt::Key_F:
+        return AnnounceLine(BoardLine::Falling);
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

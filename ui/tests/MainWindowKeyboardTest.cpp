@@ -41,6 +41,8 @@ void Press(frmMain& window, const QString& keys) {
 const QString Win =
     "HLLLLUUUUE" + QString(8, 'R') + "DE" + QString(9, 'L') + QString(8, 'D') + "E" + "LLDDE";
 
+const Qt::Key LineKeys[] = {Qt::Key_R, Qt::Key_C, Qt::Key_D, Qt::Key_F};
+
 // The keys that take a shown cursor from `from` to `to`.
 QString Path(QPoint from, QPoint to) {
     QString keys;
@@ -164,8 +166,9 @@ private slots:
         QCOMPARE(CursorCell(window), QPoint(9, 7));
     }
 
-    // Each change of the game is said in one sentence to a screen reader. Keys: arrows and Home as
-    // in Press; l the L key, z Undo, n New, p New with the person first.
+    // Each change of the game, and each line asked for, is said in one sentence to a screen
+    // reader. Keys: arrows and Home as in Press; l the L key, z Undo, n New, p New with the person
+    // first, 1 to 4 the keys that read the cursor's row, column and diagonals.
     void everyChangeOfTheGameIsAnnounced_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("said");
@@ -184,6 +187,16 @@ private slots:
         QTest::newRow("New, the person first") << "p"
                                                << "New game. You H8, computer G9.";
         QTest::newRow("the computer's five") << Win << "You A1, computer J6. I win.";
+        QTest::newRow("the cursor's row") << "HUE1"
+                                          << "Row 9: G cross, H circle; 13 empty.";
+        QTest::newRow("its column") << "HUE2"
+                                    << "Column H: 8 cross, 9 circle; 13 empty.";
+        QTest::newRow("the rising diagonal") << "HUE3"
+                                             << "Diagonal A2 to N15: H9 circle; 13 empty.";
+        QTest::newRow("the falling diagonal") << "HUE4"
+                                              << "Diagonal B15 to O2: H9 circle; 13 empty.";
+        QTest::newRow("an empty row") << "HUUUUUUU1"
+                                      << "Row 15: empty.";
         QTest::newRow("a move after the end") << Win + "E"
                                               << "The game is over. Ctrl+N starts a new game.";
     }
@@ -197,6 +210,8 @@ private slots:
         for (const QChar key : keys) {
             if (key == 'l')
                 QTest::keyClick(&window.Surface(), Qt::Key_L);
+            else if (key.isDigit())
+                QTest::keyClick(&window.Surface(), LineKeys[key.digitValue() - 1]);
             else if (key == 'z')
                 window.mnuEditUndo_Click();
             else if (key == 'n')
