@@ -1,5 +1,5 @@
-#include "app/Main.h"
 #include "app/CommandLine.h"
+#include "app/Main.h"
 #include "app/Module1.h"
 #include "app/StartupWarmup.h"
 #include "app/Translations.h"
