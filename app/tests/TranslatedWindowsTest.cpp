@@ -1,7 +1,9 @@
 // The windows in every shipped language and in a pseudo-language whose every text is 40 % longer
 // and accented: each caption fits its control, and in the pseudo-language no English remains.
+#include "app/Translations.h"
 #include "app/frmSplash.h"
 #include "core/Version.h"
+#include "forms/Translated.h"
 #include "ui/HelpViewer.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/dialogs/frmOptions.h"
@@ -170,6 +172,10 @@ private slots:
             if (pseudo && EscapedTranslation(text))
                 faults.append(where + ": English \"" + text + '"');
         };
+        // A failure as ShowFailure shows it.
+        read(Translated(Sentence("Move %1 names no cell (code %2).",
+                                 {Sentence::Verbatim("7"), Sentence::Verbatim("240")})),
+             "a failure");
         for (QWidget* shown : windows) {
             read(shown->windowTitle(), shown->objectName() + " title");
             for (QWidget* control : shown->findChildren<QWidget*>()) {
@@ -193,6 +199,28 @@ private slots:
         delete about;
         QCoreApplication::removeTranslator(translator.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // Qt's own dialogs (file, message, print) speak the person's language too.
+    void qtsOwnTextsFollowTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("German") << "de_DE"
+                                << "Abbrechen";
+        QTest::newRow("English") << "en_US"
+                                 << "Cancel";
+    }
+    void qtsOwnTextsFollowTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, cancel);
+        const QLocale before;
+        QLocale::setDefault(QLocale(language));
+        InstallTranslations(*QCoreApplication::instance());
+        const QString got = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        qDeleteAll(
+            QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+        QLocale::setDefault(before);
+        QCOMPARE(got, cancel);
     }
 
     // The help file in the first of the person's languages that has one, else the English one.

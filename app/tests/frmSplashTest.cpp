@@ -1,8 +1,12 @@
 #include "app/frmSplash.h"
 
+#include "app/Main.h"
+#include "app/Module1.h"
 #include "core/Version.h"
 #include "forms/LoadedForms.h"
+#include "ui/frmMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QImage>
@@ -46,6 +50,7 @@ private slots:
     void hasNoTitleBarAndSitsInTheMiddle();
     void showsThePicture();
     void onlyTheProgramUnloadsIt();
+    void afterStartUpOnlyTheMainWindowIsLoadedAndShown();
 };
 
 void frmSplashTest::showsItsTextsInTheWindowFont() {
@@ -131,6 +136,20 @@ void frmSplashTest::onlyTheProgramUnloadsIt() {
     QVERIFY(!pentavo::LoadedForms().contains(splash));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!watch);
+}
+
+void frmSplashTest::afterStartUpOnlyTheMainWindowIsLoadedAndShown() {
+    pentavo::Main();
+    const auto deleteMain = qScopeGuard([] {
+        delete pentavo::MainForm;
+        pentavo::MainForm = nullptr;
+    });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(pentavo::LoadedForms(), QList<QWidget*>{pentavo::MainForm});
+    for (const QWidget* shown : QApplication::topLevelWidgets())
+        QVERIFY2(!shown->isVisible() || shown == pentavo::MainForm,
+                 qPrintable(shown->metaObject()->className()));
+    QVERIFY(pentavo::MainForm->isVisible());
 }
 
 QTEST_MAIN(frmSplashTest)

@@ -67,6 +67,8 @@ TEST(Brain, RefusesBadCommandsAndKeepsThePosition) {
         {"TURN 0,15", "ERROR coordinates off the board"},
         {"TURN -1,3", "ERROR coordinates off the board"},
         {"TURN 99999999999999999999999,1", "ERROR coordinates off the board"},
+        // 2^32 + 3: read without saturating, it would wrap to 3.
+        {"TURN 4294967299,4294967299", "ERROR coordinates off the board"},
         {"TURN 7,7", "ERROR cell is occupied"},
         {"TURN 8,8", "ERROR cell is occupied"},
         {"TURN", "ERROR malformed coordinates"},
@@ -82,6 +84,7 @@ TEST(Brain, RefusesBadCommandsAndKeepsThePosition) {
         {"TAKEBACK", "ERROR malformed coordinates"},
         {"START 20", "ERROR unsupported board size"},
         {"START -15", "ERROR unsupported board size"},
+        {"START 4294967311", "ERROR unsupported board size"},
         {"START", "ERROR malformed board size"},
         {"START 15 15", "ERROR malformed board size"},
         {"RECTSTART 15,20", "ERROR unsupported board size"},

@@ -17,6 +17,10 @@ TEST(Outcome, FailureIsKeptApartFromItsMessage) {
         {"failed", Outcome::Failed("Cannot save \"a.pnv\": No space left on device."), false,
          "Cannot save \"a.pnv\": No space left on device."},
         {"failed without a reason", Outcome::Failed(""), false, ""},
+        // A part's own "%1" stays as it is, and a place without a part stays a place.
+        {"more places than parts",
+         Outcome::Failed(Sentence("Cannot open \"%1\": %2.", {Sentence::Verbatim("%1.pnv")})),
+         false, "Cannot open \"%1.pnv\": %2."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -84,6 +84,18 @@ private slots:
         QVERIFY2(width >= captionWidth + 4 * 24 + 40, qPrintable(QString::number(width)));
     }
 
+    // Without a window manager the keys would go to the screen's root once the box is gone.
+    void theWindowHasTheKeysBackAfterAMessage() {
+        GameOptions options;
+        frmMain window(options);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ModalDriver messages;
+        window.ShowMessage("I win");
+        QCOMPARE(messages.Titles, QStringList{"Pentavo"});
+        QTRY_COMPARE(QApplication::activeWindow(), &window);
+    }
+
     void aFailedPrintSaysSo() {
         GameOptions options;
         frmMain window(options);
