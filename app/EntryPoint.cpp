@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
         // exactly as File > Open opens a chosen file.
         const QString path = QFileInfo(QFile::decodeName(command.file.c_str())).absoluteFilePath();
         QMetaObject::invokeMethod(
-            pentavo::MainForm, [path] { pentavo::MainForm->OpenRecordFromCommandLine(path); },
+            pentavo::MainForm, [path] { pentavo::MainForm->OpenRecord(path); },
             Qt::QueuedConnection);
     }
     const int result = QApplication::exec();

@@ -15,14 +15,10 @@ namespace pentavo {
 // replacement where the folder allows one, so a failed save leaves the old file as it was.
 Outcome WriteGameRecord(const std::filesystem::path& path, const MoveLog& log);
 
-// What opening does with a name that does not exist: File > Open creates it empty and opens that;
-// a name typed on the command line is more likely a slip, and is refused.
-enum class MissingRecord { Create, Refuse };
-
 // Reads offsets 0..224 (missing bytes read as 0, later ones are ignored) and checks the moves.
-// `log` is assigned only when both succeed, so a refused or unreadable record changes nothing.
-Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log,
-                       MissingRecord missing = MissingRecord::Create);
+// `log` is assigned only when both succeed, so a refused or unreadable record changes nothing. A
+// name that does not exist is refused; nothing is created.
+Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log);
 
 // The record held in `bytes`, of any length, read as the file reader reads a file: offsets
 // 0..224, missing bytes as 0, later ones ignored; then checked. Done when it was taken, else

@@ -8,20 +8,21 @@
 
 namespace pentavo {
 
-Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log, MissingRecord missing) {
+Outcome ReadGameRecord(const std::filesystem::path& path, MoveLog& log) {
     const auto fail = [&path](Sentence reason) {
         return Outcome::Failed(FileFailure(FileAction::Open, path.string(), std::move(reason)));
     };
 
     // O_NONBLOCK keeps a FIFO from stalling the open until it is refused below.
-    const int create = missing == MissingRecord::Create ? O_CREAT : 0;
-    FileHandle file(
-        ::open(path.c_str(), O_RDONLY | create | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file.IsOpen())
         return fail(Sentence::Verbatim(ErrorText(errno)));
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0)
         return fail(Sentence::Verbatim(ErrorText(errno)));
+    // In the system's words, as saving to a folder is refused.
+    if (S_ISDIR(info.st_mode))
+        return fail(Sentence::Verbatim(ErrorText(EISDIR)));
     if (!S_ISREG(info.st_mode))
         return fail(NotARegularFile());
 

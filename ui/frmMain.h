@@ -21,7 +21,6 @@ class QToolBar;
 
 namespace pentavo {
 
-enum class MissingRecord;
 class Announcer;
 class DrawingSurface;
 class HelpViewer;
@@ -79,10 +78,9 @@ public:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
-    // Opens the record named on the command line as File > Open does once the name is chosen: the
-    // same checks and messages. A name that does not exist is taken for a slip and told of;
-    // nothing is created.
-    void OpenRecordFromCommandLine(const QString& name);
+    // Reads, checks and replays a record, chosen in File > Open or named on the command line; the
+    // dialog offers its name next. A name that does not exist is told of, and nothing is created.
+    void OpenRecord(const QString& name);
 
     // Screen readers speak the sentence at once, wherever the focus is; without one running,
     // nothing happens.
@@ -134,8 +132,6 @@ private:
     void FitOuterSizeToFrame();
     // The chosen record file for Save or Open; "Empty file" when none was chosen.
     std::optional<QString> AskRecordName(const QString& title, CommonDialog::Form form);
-    // Reads, checks and replays a record; the dialog offers its name next.
-    void OpenRecord(const QString& name, MissingRecord missing);
 
     GameOptions& options_;
     Game game_;

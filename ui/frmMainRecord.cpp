@@ -43,24 +43,21 @@ void frmMain::mnuFileSave_Click() {
 void frmMain::mnuFileOpen_Click() {
     const std::optional<QString> name = AskRecordName(tr("Open"), CommonDialog::Form::Open);
     if (name)
-        OpenRecord(*name, MissingRecord::Create);
+        OpenRecord(*name);
 }
 
-void frmMain::OpenRecordFromCommandLine(const QString& name) {
+void frmMain::OpenRecord(const QString& name) {
+    // Opening only reads: a name that is not there is a slip to be told of, never a new game.
     if (!QFileInfo::exists(name)) {
         ShowMessageBox(this, tr("The file \"%1\" does not exist.").arg(name));
         return;
     }
-    // Refused too, should the name vanish before it is opened.
-    OpenRecord(name, MissingRecord::Refuse);
-}
-
-void frmMain::OpenRecord(const QString& name, MissingRecord missing) {
     // The dialog offers it next, as it does a name chosen in it.
     dlgCommonDialog.FileName = name;
-    // The record is read and checked whole before the game is touched.
+    // The record is read and checked whole before the game is touched; a name that vanishes
+    // after the test above is refused by the read.
     MoveLog log{};
-    if (const Outcome read = ReadGameRecord(ToPath(name), log, missing); !read) {
+    if (const Outcome read = ReadGameRecord(ToPath(name), log); !read) {
         ShowFailure(this, read);
         return;
     }

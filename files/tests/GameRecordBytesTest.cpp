@@ -115,26 +115,14 @@ TEST(GameRecordBytes, OpenReadsOffsets0To224AndZerosPastTheEnd) {
     }
 }
 
-// File > Open creates a missing name empty; a name from the command line is refused and nothing
-// is created.
-TEST(GameRecordBytes, OpenOfAMissingNameCreatesItEmptyOrRefusesAsAsked) {
-    for (const MissingRecord missing : {MissingRecord::Create, MissingRecord::Refuse}) {
-        const bool create = missing == MissingRecord::Create;
-        SCOPED_TRACE(create ? "create" : "refuse");
-        TempFolder folder;
-        const auto file = folder / "new.pnv";
-
-        MoveLog log = SentinelLog();
-        const Outcome read = ReadGameRecord(file, log, missing);
-        ASSERT_EQ(read.Ok(), create) << read.Message();
-        EXPECT_EQ(log, create ? MoveLog{} : SentinelLog());
-        ASSERT_EQ(std::filesystem::exists(file), create);
-        if (create)
-            EXPECT_EQ(std::filesystem::file_size(file), 0u);
-        else
-            EXPECT_EQ(read.Message(),
-                      "Cannot open \"" + file.string() + "\": No such file or directory.");
-    }
+TEST(GameRecordBytes, OpenOfAMissingNameIsRefusedAndCreatesNothing) {
+    TempFolder folder;
+    const auto file = folder / "new.pnv";
+    MoveLog log = SentinelLog();
+    EXPECT_EQ(ReadGameRecord(file, log).Message(),
+              "Cannot open \"" + file.string() + "\": No such file or directory.");
+    EXPECT_EQ(log, SentinelLog());
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST(GameRecordBytes, OpenRefusesARecordWithAWrongMoveAndKeepsTheLog) {

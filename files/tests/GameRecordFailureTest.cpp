@@ -127,7 +127,7 @@ TEST(GameRecordFailure, NothingIsCreatedInAReadOnlyFolder) {
         MoveLog log{};
         return ReadGameRecord(file, log);
     });
-    EXPECT_EQ(opened.message, OpenFailure(file, "Permission denied"));
+    EXPECT_EQ(opened.message, OpenFailure(file, "No such file or directory"));
     EXPECT_TRUE(folder.Names().empty());
 }
 

@@ -91,10 +91,8 @@ private slots:
         QCOMPARE(offered, (QStringList{"game.pnv", "game.pnv"}));
         QCOMPARE(dialogs.Titles, (QStringList{"Save", "Pentavo", "Open", "Pentavo"}));
         QCOMPARE(dialogs.Texts.size(), 2);
-        for (const QString& text : dialogs.Texts) {
-            QVERIFY2(text.contains(path), qPrintable(text));
-            QVERIFY2(text.contains("No such file or directory"), qPrintable(text));
-        }
+        QCOMPARE(dialogs.Texts[0], "Cannot save \"" + path + "\": No such file or directory.");
+        QCOMPARE(dialogs.Texts[1], "The file \"" + path + "\" does not exist.");
         QVERIFY(!QFile::exists(records));
         QVERIFY(window_->TheGame().State().MoveLog == before.MoveLog);
         QVERIFY(window_->TheGame().State().Board == before.Board);

@@ -112,16 +112,6 @@ private slots:
         QCOMPARE(dialog_.shown, QStringList{"Open|open||All Files (*.pnv)|*.pnv"});
     }
 
-    void openOfANameThatIsNotThereCreatesItAndEmptiesTheBoard() {
-        const QString path = folder_.filePath("new.pnv");
-        dialog_.answers = {path};
-        window_->mnuFileOpen_Click();
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(Contents(path), QByteArray());
-        QCOMPARE(window_->TheGame().State().MoveCount, 0);
-        QVERIFY(!options_.ComputerFirst);
-    }
-
     // A name chosen in Save or Open, or named on the command line, is offered by the next dialog
     // of either kind; a cancel forgets it.
     void theNameLastUsedIsOfferedNextAndACancelForgetsIt_data() {
@@ -140,7 +130,7 @@ private slots:
         else if (first == "open")
             window_->mnuFileOpen_Click();
         else
-            window_->OpenRecordFromCommandLine(path);
+            window_->OpenRecord(path);
         dialog_.shown.clear();
         dialog_.answers = {path, std::nullopt, std::nullopt};
         ModalDriver messages;
@@ -153,15 +143,29 @@ private slots:
         QCOMPARE(messages.Texts, (QStringList{"Empty file", "Empty file"}));
     }
 
-    void aNameOnTheCommandLineThatIsNotThereIsToldOfAndNotCreated() {
+    void aNameThatIsNotThereIsToldOfAndNothingChanges_data() {
+        QTest::addColumn<bool>("chosenInOpen");
+        QTest::newRow("named on the command line") << false;
+        QTest::newRow("typed into File > Open") << true;
+    }
+    void aNameThatIsNotThereIsToldOfAndNothingChanges() {
+        QFETCH(bool, chosenInOpen);
         const QString path = folder_.filePath("typo.pnv");
+        window_->Form_MouseUp(1, 0, 250, 650);
         const GameState before = window_->TheGame().State();
+        options_.ComputerFirst = true;
+        dialog_.answers = {path};
         ModalDriver messages;
-        window_->OpenRecordFromCommandLine(path);
+        if (chosenInOpen)
+            window_->mnuFileOpen_Click();
+        else
+            window_->OpenRecord(path);
         QCOMPARE(messages.Titles, QStringList{"Pentavo"});
         QCOMPARE(messages.Texts, QStringList{"The file \"" + path + "\" does not exist."});
         QVERIFY(!QFile::exists(path));
         QVERIFY(window_->TheGame().State().MoveLog == before.MoveLog);
+        QVERIFY(window_->TheGame().State().Board == before.Board);
+        QVERIFY(options_.ComputerFirst);
     }
 
     void aCancelledSaveOrOpenTouchesNothing() {
