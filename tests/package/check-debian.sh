@@ -33,11 +33,19 @@ mkdir -p "$source"
 (cd "$project" && git ls-files -z --cached --others --exclude-standard |
     tar --null --files-from=- --ignore-failed-read -cf - 2>/dev/null) | tar -C "$source" -xf -
 
-# The package repeats two of the project's facts: the version and the contact address.
+# The package repeats the project's facts: the version and its release date (the changelog entry
+# is the release), the copyright year that follows from the date, and the contact address.
 version=$(sed -n 's/^project(Pentavo VERSION \([0-9.]*\) .*/\1/p' "$project/CMakeLists.txt")
+released=$(sed -n 's/^set(PENTAVO_RELEASE_DATE \([0-9-]*\))$/\1/p' "$project/CMakeLists.txt")
 contact=$(sed -n 's/^set(PENTAVO_CONTACT \([^ )]*\)).*/\1/p' "$project/CMakeLists.txt")
 [ "$(dpkg-parsechangelog -l "$source/debian/changelog" -S Version)" = "$version" ] ||
     fail "debian/changelog's version is not the project's $version"
+changed=$(date -u -d "$(dpkg-parsechangelog -l "$source/debian/changelog" -S Date)" +%F)
+[ -n "$released" ] && [ "$changed" = "$released" ] ||
+    fail "debian/changelog's date $changed is not the project's release date '$released'"
+if grep '^Copyright: .*Pentavo developers' "$source/debian/copyright" | grep -qv "^Copyright: ${released%%-*} "; then
+    fail "debian/copyright gives a year other than the release's, ${released%%-*}"
+fi
 grep -q "^Maintainer: .*<$contact>\$" "$source/debian/control" ||
     fail "debian/control's Maintainer is not at the project's contact address $contact"
 
