@@ -5,9 +5,10 @@
 
 namespace pentavo {
 
-// Whole numbers are rounded one way everywhere, halves to the even neighbour: the cell under a
-// click and the numbers of the captions. `fractionToHalf` is how the part above the lower
-// neighbour compares with one half, so a reader of decimal digits decides without a binary value.
+// The numbers the game reads round halves to the even neighbour: the cell under a click and the
+// numbers of the captions (lengths on the screen round halves away from zero, forms/Twips.h; the
+// reason is in ARCHITECTURE.md). `fractionToHalf` is how the part above the lower neighbour
+// compares with one half, so a reader of decimal digits decides without a binary value.
 constexpr bool RoundsUp(std::partial_ordering fractionToHalf, bool lowerIsOdd) {
     return fractionToHalf > 0 || (fractionToHalf == 0 && lowerIsOdd);
 }

@@ -12,7 +12,8 @@ constexpr double TwipsToPixelsF(double twips) {
     return twips / TwipsPerPixel;
 }
 
-// Whole logical pixels for a length in twips, rounded to the nearest (halves away from zero).
+// Whole logical pixels for a length in twips, rounded to the nearest, halves away from zero as Qt
+// rounds its own lengths (the numbers the game reads round halves to even, core/Rounding.h).
 constexpr int TwipsToPixels(double twips) {
     const double pixels = TwipsToPixelsF(twips);
     return static_cast<int>(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
