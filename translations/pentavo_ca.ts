@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca">
+<context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>creu</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>rodona</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>buida</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Tu %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>tu %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Ordinador %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>ordinador %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with &apos;-&apos;
+</source>
+        <translation>Ús: pentavo [FITXER]
+Cinc en ratlla contra l’ordinador.
+
+  FITXER       una partida desada (.pnv) que s’obre quan ha començat la primera partida
+  -h, --help   mostra aquesta ajuda i surt
+  --version    mostra la versió i surt
+  --           pren el que segueix com a fitxer, encara que comenci per «-»
+</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Llicència GPLv3+: GNU GPL versió 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Això és programari lliure: el pots modificar i redistribuir.
+No hi ha CAP GARANTIA, en la mesura que ho permeti la llei.
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try &apos;pentavo --help&apos; for more.
+</source>
+        <translation>pentavo: %1
+Prova «pentavo --help» per a més informació.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Has guanyat!</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>He guanyat!</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Empat</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>La jugada %1 no indica cap casella (codi %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>La jugada %1 repeteix la casella de la jugada %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>No es pot obrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>No es pot obrir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>No es pot desar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>No es pot desar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No és un fitxer normal</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>L’entrada %1 de la llista de jugades no cap en un byte (codi %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>No es pot obrir el fitxer d’ajuda «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>No es pot llegir el fitxer d’ajuda «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The form can&apos;t be printed.</source>
+        <translation>No es pot imprimir la finestra.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opció desconeguda «%1»</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>un nom de fitxer buit</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>només es pot obrir una partida desada, però se n’han indicat dues: «%1» i «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fitxer</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nova partida</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Obre...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Desa</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>&amp;Configuració de la pàgina...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Previsualització de la impressió</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimeix...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>S&amp;urt</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edita</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfés</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualitza</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra d’&amp;eines</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Barra d’es&amp;tat</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opcions...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Continguts</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Quant a </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nova partida</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Obre</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Desa</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimeix</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfés</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Drets d’autor</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avís</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versió</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Plataforma</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Producte de l’empresa</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Producte</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Llicenciat a</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcions</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Exemple 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Exemple 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Exemple 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Exemple 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>D’acord</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Quant al Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informació del &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Avís: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Títol de l’aplicació</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Descripció de l’aplicació</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Marca l’&amp;última jugada</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Ajuda del Pentavo</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Text de l’ajuda</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Barra d’eines de l’ajuda</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inici</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Estat</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>d MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Publicat el %1
+Preguntes i idees: %2</translation>
+    </message>
+    <message>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Programari lliure, GNU GPL 3 o posterior, sense garantia.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Versió 0.1 (demo)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Tauler</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 per 15 caselles. Les fletxes mouen el cursor, Inici el torna al centre, Retorn o Espai hi juga, L repeteix les dues últimes jugades.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra de menús</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra d’eines</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra d’estat</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Configuració de la pàgina</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Partides desades (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Fitxer buit</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Desa</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Obre</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>El fitxer «%1» no existeix.</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Qui comença?</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Comença l’ordinador</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Comences tu</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Permet desfer jugades</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>So</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versió %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

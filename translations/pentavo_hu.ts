@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu">
+<context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>iksz</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>kör</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>üres</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Ön: %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>Ön: %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Számítógép: %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>számítógép: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with &apos;-&apos;
+</source>
+        <translation>Használat: pentavo [FÁJL]
+Amőba a számítógép ellen.
+
+  FÁJL         mentett játszma (.pnv), amely az első játszma kezdete után nyílik meg
+  -h, --help   ennek a súgónak a megjelenítése, majd kilépés
+  --version    a verzió megjelenítése, majd kilépés
+  --           az utána következőt fájlnévnek veszi akkor is, ha „-” jellel kezdődik
+</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licenc: GPLv3+: GNU GPL 3. vagy későbbi változat &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ez szabad szoftver: szabadon módosíthatja és terjesztheti.
+A törvény által megengedett mértékig NINCS SEMMILYEN GARANCIA.
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try &apos;pentavo --help&apos; for more.
+</source>
+        <translation>pentavo: %1
+További tudnivalók: „pentavo --help”.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Ön nyert!</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Én nyertem!</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Döntetlen</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>A(z) %1. lépés nem jelöl mezőt (kód: %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>A(z) %1. lépés ugyanarra a mezőre esik, mint a(z) %2. lépés.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1” nem nyitható meg: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>„%1” nem nyitható meg: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>„%1” nem menthető: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>„%1” nem menthető: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Nem közönséges fájl</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>A lépéslista %1. bejegyzése nem fér el egy bájtban (kód: %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>A súgófájl („%1”) nem nyitható meg: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>A súgófájl („%1”) nem olvasható: %2.</translation>
+    </message>
+    <message>
+        <source>The form can&apos;t be printed.</source>
+        <translation>Az ablak nem nyomtatható ki.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>ismeretlen kapcsoló: „%1”</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>üres fájlnév</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>csak egy mentett játszma nyitható meg, de „%1” és „%2” is meg van adva</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fájl</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>Ú&amp;j játszma</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Megnyitás...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Men&amp;tés</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>&amp;Oldalbeállítás...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Nyomtatási &amp;kép</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Nyomtatás...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Ki&amp;lépés</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Szerkesztés</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Visszalépés</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Nézet</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Eszköztár</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Állapotsor</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Beállítások...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Sú&amp;gó</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Tartalom</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Névjegy </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Új játszma</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Megnyitás</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Nyomtatás</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Visszalépés</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Szerzői jog</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Cég</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Figyelmeztetés</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzió</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Platform</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>A cég terméke</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Termék</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Licenctulajdonos</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Minta 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Minta 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Minta 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Minta 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Alkalmaz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>A Pentavo névjegye</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Rendszerinformáció...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Figyelmeztetés: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Alkalmazás címe</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Alkalmazás leírása</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Az utolsó lépés &amp;megjelölése</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Pentavo súgó</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Súgószöveg</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>A súgó eszköztára</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Vissza</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Kezdőlap</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Állapot</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>yyyy. MMMM d.</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Kiadva: %1
+Kérdések és ötletek: %2</translation>
+    </message>
+    <message>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Szabad szoftver, GNU GPL 3 vagy újabb, garancia nélkül.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Verzió: 0.1 (demó)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Tábla</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 × 15 mező. A nyílbillentyűk mozgatják a kurzort, a Home visszaviszi a közepére, az Enter vagy a szóköz a kurzor mezőjére lép, az L megismétli az utolsó két lépést.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menüsor</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Eszköztár</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Állapotsor</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Oldalbeállítás</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Pentavo-játszmák (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Üres fájl</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Megnyitás</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>A fájl nem létezik: „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Ki kezd?</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>A számítógép kezd</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Ön kezd</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Visszalépés engedélyezése</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Hang</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Verzió: %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv">
+<context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>kryss</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>ring</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tom</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Du %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>du %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Datorn %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>datorn %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with &apos;-&apos;
+</source>
+        <translation>Användning: pentavo [FIL]
+Luffarschack mot datorn.
+
+  FIL          ett sparat parti (.pnv) som öppnas när det första partiet har börjat
+  -h, --help   visa den här hjälpen och avsluta
+  --version    visa versionen och avsluta
+  --           ta det som följer som fil, även om det börjar med ”-”
+</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licens GPLv3+: GNU GPL version 3 eller senare &lt;https://gnu.org/licenses/gpl.html&gt;.
+Detta är fri programvara: du får ändra och sprida den vidare.
+Det finns INGEN GARANTI, så långt lagen tillåter.
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try &apos;pentavo --help&apos; for more.
+</source>
+        <translation>pentavo: %1
+Kör ”pentavo --help” för mer information.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Du vann!</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Jag vann!</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Oavgjort</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>Drag %1 anger ingen ruta (kod %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>Drag %1 står på samma ruta som drag %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Det gick inte att öppna ”%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Det gick inte att öppna ”%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>Det gick inte att spara ”%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>Det gick inte att spara ”%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Inte en vanlig fil</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>Post %1 i draglistan ryms inte i en byte (kod %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>Det gick inte att öppna hjälpfilen ”%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>Det gick inte att läsa hjälpfilen ”%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The form can&apos;t be printed.</source>
+        <translation>Fönstret kan inte skrivas ut.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>okänd flagga ”%1”</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>ett tomt filnamn</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>bara ett sparat parti kan öppnas, men både ”%1” och ”%2” angavs</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arkiv</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nytt parti</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Öppna...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Spara</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Sid&amp;inställningar...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Förhands&amp;granska</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Skriv &amp;ut...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;vsluta</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Redigera</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ångra drag</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visa</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Verktygsfält</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Statusfält</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Inställningar...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Innehåll</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Om </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nytt parti</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ångra drag</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Upphovsrätt</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Företag</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varning</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Plattform</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Företagets produkt</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Licensierad till</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Exempel 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Exempel 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Exempel 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Exempel 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Verkställ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Om Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminformation...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Varning: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Programtitel</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Programbeskrivning</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>&amp;Markera senaste draget</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Hjälp för Pentavo</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hjälptext</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Hjälpens verktygsfält</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Bakåt</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Utgiven %1
+Frågor och idéer: %2</translation>
+    </message>
+    <message>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Fri programvara, GNU GPL 3 eller senare, utan garanti.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Version 0.1 (demo)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Bräde</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 gånger 15 rutor. Piltangenterna flyttar markören, Home för den tillbaka till mitten, Enter eller mellanslag spelar på dess ruta, L upprepar de två senaste dragen.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menyrad</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Verktygsfält</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusfält</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Sidinställningar</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Sparade partier (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Tom fil</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Filen ”%1” finns inte.</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Vem börjar?</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Datorn börjar</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Du börjar</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Tillåt att ångra drag</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ljud</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

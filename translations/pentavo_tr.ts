@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>çarpı</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>yuvarlak</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>boş</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Siz %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>siz %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Bilgisayar %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>bilgisayar %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with &apos;-&apos;
+</source>
+        <translation>Kullanım: pentavo [DOSYA]
+Bilgisayara karşı beş taş.
+
+  DOSYA        ilk oyun başladıktan sonra açılacak kayıtlı bir oyun (.pnv)
+  -h, --help   bu yardımı göster ve çık
+  --version    sürümü göster ve çık
+  --           ardından geleni “-” ile başlasa bile dosya adı say
+</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Lisans GPLv3+: GNU GPL sürüm 3 veya sonrası &lt;https://gnu.org/licenses/gpl.html&gt;.
+Bu bir özgür yazılımdır: değiştirip yeniden dağıtmakta özgürsünüz.
+Yasaların izin verdiği ölçüde HİÇBİR GARANTİSİ YOKTUR.
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try &apos;pentavo --help&apos; for more.
+</source>
+        <translation>pentavo: %1
+Ayrıntılar için “pentavo --help” komutunu çalıştırın.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Kazandınız!</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Ben kazandım!</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Berabere</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>%1. hamle hiçbir kareyi göstermiyor (kod %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>%1. hamle, %2. hamleyle aynı kareye yapılmış.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>“%1” açılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>“%1” açılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>“%1” kaydedilemiyor: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>“%1” kaydedilemiyor: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>Hamle listesinin %1. kaydı bir bayta sığmıyor (kod %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>“%1” yardım dosyası açılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>“%1” yardım dosyası okunamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>The form can&apos;t be printed.</source>
+        <translation>Pencere yazdırılamıyor.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>bilinmeyen seçenek “%1”</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>boş bir dosya adı</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>yalnızca bir oyun kaydı açılabilir, ancak hem “%1” hem “%2” verildi</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Yeni oyun</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Aç...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Kaydet</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>&amp;Sayfa yapısı...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Baskı önizleme</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Ya&amp;zdır...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Dü&amp;zen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Geri al</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Görünüm</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Durum çubuğu</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Seçenekler...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;İçindekiler</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Hakkında </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Yeni oyun</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Telif hakkı</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Şirket</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Platform</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Şirket ürünü</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Ürün</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Lisans sahibi</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Örnek 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Örnek 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Örnek 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Örnek 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Uygula</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Pentavo hakkında</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Sistem bilgisi...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Uyarı: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Uygulama adı</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Uygulama açıklaması</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Son &amp;hamleyi işaretle</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Pentavo Yardımı</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Yardım metni</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Yardım araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Başa dön</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Durum</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Yayın tarihi: %1
+Soru ve öneriler: %2</translation>
+    </message>
+    <message>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Özgür yazılım, GNU GPL 3 veya sonrası, garantisiz.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Sürüm 0.1 (deneme)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Tahta</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15’e 15 kare. Ok tuşları imleci taşır, Home onu ortaya geri getirir, Enter ya da Boşluk imlecin bulunduğu kareye oynar, L son iki hamleyi yeniden söyler.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menü çubuğu</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Durum çubuğu</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Sayfa yapısı</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Oyun kayıtları (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Boş dosya</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>“%1” dosyası yok.</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Kim başlar?</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Bilgisayar başlar</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Siz başlarsınız</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Hamleleri geri almaya izin ver</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ses</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Sürüm %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk">
+<context>
+    <name>Board</name>
+    <message>
+        <source>cross</source>
+        <translation>хрестик</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>нулик</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>порожня</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>Ви %1</translation>
+    </message>
+    <message>
+        <source>you %1</source>
+        <translation>ви %1</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Комп’ютер %1</translation>
+    </message>
+    <message>
+        <source>computer %1</source>
+        <translation>комп’ютер %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: pentavo [FILE]
+Five in a row against the computer.
+
+  FILE         a saved game (.pnv) to open once the first game has started
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take what follows as the file, even when it starts with &apos;-&apos;
+</source>
+        <translation>Використання: pentavo [ФАЙЛ]
+П’ять у ряд проти комп’ютера.
+
+  ФАЙЛ         збережена партія (.pnv), яку буде відкрито, щойно почнеться перша партія
+  -h, --help   показати цю довідку й вийти
+  --version    показати версію й вийти
+  --           вважати наступне назвою файлу, навіть якщо воно починається з «-»
+</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Ліцензія GPLv3+: GNU GPL версії 3 або новішої &lt;https://gnu.org/licenses/gpl.html&gt;.
+Це вільна програма: ви можете змінювати й поширювати її.
+ЖОДНИХ ГАРАНТІЙ, наскільки це дозволяє закон.
+</translation>
+    </message>
+    <message>
+        <source>pentavo: %1
+Try &apos;pentavo --help&apos; for more.
+</source>
+        <translation>pentavo: %1
+Докладніше: «pentavo --help».
+</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>You win</source>
+        <translation>Ви виграли!</translation>
+    </message>
+    <message>
+        <source>I win</source>
+        <translation>Я виграв!</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Нічия</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Move %1 names no cell (code %2).</source>
+        <translation>Хід %1 не вказує на жодну клітинку (код %2).</translation>
+    </message>
+    <message>
+        <source>Move %1 repeats the cell of move %2.</source>
+        <translation>Хід %1 зроблено в ту саму клітинку, що й хід %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Не вдалося відкрити «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Не вдалося відкрити «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>Не вдалося зберегти «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>Не вдалося зберегти «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <translation>Запис %1 у списку ходів не вміщується в байт (код %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <translation>Не вдалося відкрити файл довідки «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file &quot;%1&quot;: %2.</source>
+        <translation>Не вдалося прочитати файл довідки «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The form can&apos;t be printed.</source>
+        <translation>Не вдалося надрукувати вікно.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>невідомий параметр «%1»</translation>
+    </message>
+    <message>
+        <source>an empty file name</source>
+        <translation>порожня назва файлу</translation>
+    </message>
+    <message>
+        <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
+        <translation>відкрити можна лише одну партію, а вказано і «%1», і «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Нова партія</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Відкрити...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Зберегти</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Параметри с&amp;торінки...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Попередній перегляд</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Друк...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Ви&amp;йти</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Зміни</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Скасувати хід</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Перегляд</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Панель &amp;інструментів</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Рядок стану</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>П&amp;араметри...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Зміст</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Про програму </translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Нова партія</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Скасувати хід</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Авторські права</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Компанія</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Попередження</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версія</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Платформа</translation>
+    </message>
+    <message>
+        <source>CompanyProduct</source>
+        <translation>Продукт компанії</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Продукт</translation>
+    </message>
+    <message>
+        <source>LicenseTo</source>
+        <translation>Ліцензовано для</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Зразок 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Зразок 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Зразок 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Зразок 4</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Застосувати</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>About Pentavo</source>
+        <translation>Про Pentavo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Відомості про систему...</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Попередження: ...</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Назва програми</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Опис програми</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Last Move</source>
+        <translation>Позначати &amp;останній хід</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::HelpViewer</name>
+    <message>
+        <source>Pentavo Help</source>
+        <translation>Довідка Pentavo</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Текст довідки</translation>
+    </message>
+    <message>
+        <source>Help toolbar</source>
+        <translation>Панель інструментів довідки</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>На початок</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Стан</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmAbout</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the release date is written, in QDate::toString&apos;s letters.</extracomment>
+        <translation>d MMMM yyyy &apos;р.&apos;</translation>
+    </message>
+    <message>
+        <source>Released %1
+Questions and ideas: %2</source>
+        <translation>Випуск від %1
+Питання та ідеї: %2</translation>
+    </message>
+    <message>
+        <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <translation>Вільна програма, GNU GPL 3 або новіша, без гарантій.</translation>
+    </message>
+    <message>
+        <source>Version 0.1 (demo)</source>
+        <translation>Версія 0.1 (демо)</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmMain</name>
+    <message>
+        <source>Board</source>
+        <translation>Дошка</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
+        <translation>15 на 15 клітинок. Стрілки пересувають курсор, Home повертає його в центр, Enter або пробіл робить хід у його клітинку, L повторює два останні ходи.</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Рядок меню</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Панель інструментів</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Рядок стану</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Параметри сторінки</translation>
+    </message>
+    <message>
+        <source>All Files (*.pnv)</source>
+        <translation>Партії Pentavo (*.pnv)</translation>
+    </message>
+    <message>
+        <source>Empty file</source>
+        <translation>Порожній файл</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Файлу «%1» не існує.</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmOptions</name>
+    <message>
+        <source>Partner selection</source>
+        <translation>Хто починає?</translation>
+    </message>
+    <message>
+        <source>Computer first</source>
+        <translation>Комп’ютер починає</translation>
+    </message>
+    <message>
+        <source>Computer second</source>
+        <translation>Ви починаєте</translation>
+    </message>
+    <message>
+        <source>Undo moves</source>
+        <translation>Дозволити скасовувати ходи</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmSplash</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Версія %1.%2.%3</translation>
+    </message>
+</context>
+</TS>
