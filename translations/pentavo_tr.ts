@@ -4,40 +4,29 @@
 <context>
     <name>Board</name>
     <message>
-        <source>cross</source>
-        <translation>çarpı</translation>
+        <source>%1, cross, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, çarpı, son hamle</translation>
     </message>
     <message>
-        <source>circle</source>
-        <translation>yuvarlak</translation>
+        <source>%1, circle, last move</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
+        <translation>%1, yuvarlak, son hamle</translation>
     </message>
     <message>
-        <source>empty</source>
-        <translation>boş</translation>
+        <source>%1, cross</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross&quot;.</extracomment>
+        <translation>%1, çarpı</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>%1, circle</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle&quot;.</extracomment>
+        <translation>%1, yuvarlak</translation>
     </message>
     <message>
-        <source>You %1</source>
-        <translation>Siz %1</translation>
-    </message>
-    <message>
-        <source>you %1</source>
-        <translation>siz %1</translation>
-    </message>
-    <message>
-        <source>Computer %1</source>
-        <translation>Bilgisayar %1</translation>
-    </message>
-    <message>
-        <source>computer %1</source>
-        <translation>bilgisayar %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
+        <source>%1, empty</source>
+        <extracomment>A cell as a screen reader names it, e.g. &quot;H8, empty&quot;.</extracomment>
+        <translation>%1, boş</translation>
     </message>
 </context>
 <context>
@@ -83,11 +72,11 @@ Ayrıntılar için “pentavo --help” komutunu çalıştırın.
     <name>Game</name>
     <message>
         <source>You win</source>
-        <translation>Kazandınız!</translation>
+        <translation>Kazandınız</translation>
     </message>
     <message>
         <source>I win</source>
-        <translation>Ben kazandım!</translation>
+        <translation>Ben kazandım</translation>
     </message>
     <message>
         <source>Draw</source>
@@ -151,6 +140,71 @@ Ayrıntılar için “pentavo --help” komutunu çalıştırın.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>yalnızca bir oyun kaydı açılabilir, ancak hem “%1” hem “%2” verildi</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>You %1, computer %2.</source>
+        <extracomment>The person&apos;s move, then the computer&apos;s reply, e.g. &quot;You I9, computer H9.&quot;</extracomment>
+        <translation>Siz %1, bilgisayar %2.</translation>
+    </message>
+    <message>
+        <source>Computer %1, you %2.</source>
+        <extracomment>The computer&apos;s move, then the person&apos;s, e.g. &quot;Computer H8, you I9.&quot;</extracomment>
+        <translation>Bilgisayar %1, siz %2.</translation>
+    </message>
+    <message>
+        <source>You %1.</source>
+        <extracomment>The person&apos;s move alone, e.g. &quot;You I9.&quot;</extracomment>
+        <translation>Siz %1.</translation>
+    </message>
+    <message>
+        <source>Computer %1.</source>
+        <extracomment>The computer&apos;s move alone, e.g. &quot;Computer H8.&quot;</extracomment>
+        <translation>Bilgisayar %1.</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
+        <translation>Yeni oyun. %1</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <extracomment>Undo found no moves it may take back.</extracomment>
+        <translation>Geri alınacak hamle yok.</translation>
+    </message>
+    <message>
+        <source>Taken back: you %1, computer %2.</source>
+        <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Geri alındı: siz %1, bilgisayar %2.</translation>
+    </message>
+    <message>
+        <source>Taken back: computer %1, you %2.</source>
+        <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Geri alındı: bilgisayar %1, siz %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>%1 is the turn&apos;s moves (&quot;You I9, computer H9.&quot;), %2 how the game ended (&quot;I win&quot;).</extracomment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n marks on the board. Your move.</source>
+        <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
+        <translation>
+            <numerusform>%1 açıldı: tahtada %n işaret var. Sıra sizde.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is taken.</source>
+        <extracomment>The person tried to play on a cell that holds a mark, e.g. &quot;H9 is taken.&quot;; nothing was played.</extracomment>
+        <translation>%1 dolu.</translation>
+    </message>
+    <message>
+        <source>The game is over. %1 starts a new game.</source>
+        <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
+        <translation>Oyun bitti. Yeni oyun için %1 tuşlarına basın.</translation>
     </message>
 </context>
 <context>
@@ -405,10 +459,6 @@ Soru ve öneriler: %2</translation>
     <message>
         <source>Status bar</source>
         <translation>Durum çubuğu</translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Page Setup</source>
