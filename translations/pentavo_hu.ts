@@ -206,6 +206,48 @@ További tudnivalók: „pentavo --help”.
         <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
         <translation>A játszmának vége. Új játszma: %1.</translation>
     </message>
+    <message>
+        <source>Row %1</source>
+        <extracomment>A row of the board read out by its key; %1 is its number, 1 to 15.</extracomment>
+        <translation>%1. sor</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <extracomment>A column of the board read out by its key; %1 is its letter, A to O.</extracomment>
+        <translation>%1 oszlop</translation>
+    </message>
+    <message>
+        <source>Diagonal %1 to %2</source>
+        <extracomment>A diagonal of the board read out by its key, from its first cell to its last.</extracomment>
+        <translation>Átló: %1–%2</translation>
+    </message>
+    <message>
+        <source>%1 cross</source>
+        <extracomment>A cross on a line read out; %1 is where, e.g. &quot;H cross&quot; in row 9.</extracomment>
+        <translation>%1 iksz</translation>
+    </message>
+    <message>
+        <source>%1 circle</source>
+        <extracomment>A circle on a line read out; %1 is where, e.g. &quot;I circle&quot; in row 9.</extracomment>
+        <translation>%1 kör</translation>
+    </message>
+    <message>
+        <source>%1: empty.</source>
+        <extracomment>A line of the board without a mark; %1 is its name, e.g. &quot;Row 9&quot;.</extracomment>
+        <translation>%1: üres.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A full line of the board; %1 is its name (&quot;Row 9&quot;), %2 its marks (&quot;H cross and I circle&quot;).</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2; %n empty.</source>
+        <extracomment>A line of the board; %1 is its name (&quot;Row 9&quot;), %2 its marks (&quot;H cross and I circle&quot;), then how many of its cells are empty.</extracomment>
+        <translation>
+            <numerusform>%1: %2; %n üres.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
