@@ -209,6 +209,14 @@ private slots:
                                 << "Abbrechen";
         QTest::newRow("English") << "en_US"
                                  << "Cancel";
+        QTest::newRow("Catalan") << "ca_ES"
+                                 << "Cancel·la";
+        QTest::newRow("Hungarian") << "hu_HU"
+                                   << "Mégse";
+        QTest::newRow("Turkish") << "tr_TR"
+                                 << "İptal";
+        QTest::newRow("Ukrainian") << "uk_UA"
+                                   << "Скасувати";
     }
     void qtsOwnTextsFollowTheLanguage() {
         QFETCH(QString, language);
