@@ -14,8 +14,10 @@ e2e_init first-start
 
 [ ! -e "$CONF" ] || fail "the settings store is not empty"
 start_pentavo
-sleep 0.5
-look first-start || fail "no board on the screen: $BOARD_ERROR"
+opening_shown() {
+    look first-start && [ "$(sed -n 8p <<<"$BOARD" | cut -c8)" = X ]
+}
+poll opening_shown || fail "no board with the opening cross on the screen: ${BOARD_ERROR:-$BOARD}"
 read -r wx wy ww wh <<<"$(window_geometry "$MAIN_WID")"
 # The stored place and size are the frame's, where a window manager draws one.
 read -r fx fy fw fh <<<"$(frame_geometry "$MAIN_WID")"

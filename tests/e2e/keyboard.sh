@@ -29,14 +29,12 @@ expect_board "$opening" "opening"
 col=7 row=7 enter=Return
 # The first key shows the cursor on the centre cell.
 keys_to "$MAIN_WID" Home
-sleep 0.3
 shot cursor-centre >/dev/null
 for ((i = 0; i < ${#cells[@]}; i++)); do
     read -r c r <<<"${cells[i]}"
     # shellcheck disable=SC2046 # a list of key names
     keys_to "$MAIN_WID" $(steps "$col" "$c" Left Right) $(steps "$row" "$r" Up Down)
     col=$c row=$r
-    sleep 0.2
     shot "cursor-$i" >/dev/null
     keys_to "$MAIN_WID" "$enter"
     # Return and Space in turn: both play.

@@ -41,38 +41,26 @@ expect_board "$opening" "opening"
 
 note "the File menu"
 click_at "$((ox + 20))" "$((oy + 10))"
-sleep 0.5
+poll menu_shown || fail "no File menu after a click on it"
 shot menu >/dev/null
 keys_to "$MAIN_WID" Escape
 
 note "Qt's own file dialog, cancelled: the program's message box"
 keys_to "$MAIN_WID" ctrl+s
 dialog=$(wait_titled "$save_title") || fail "no file dialog titled $save_title"
-sleep 0.5
-shot file-dialog >/dev/null
 xdo windowfocus --sync "$dialog"
+shot file-dialog >/dev/null
 xdo key --clearmodifiers Escape
 wait_window_gone "$dialog" || fail "the file dialog stayed open after Esc"
-poll test "$(windows_named '^Pentavo$' | wc -l)" -ge 2 || fail "no message box after the cancelled dialog"
-sleep 0.3
-shot message-box >/dev/null
-box=$(windows_named '^Pentavo$' | grep -vx "$MAIN_WID" | head -1)
+box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message box after the cancelled dialog"
+still_shot message-box "$box" >/dev/null
 keys_to "$box" Return
 wait_window_gone "$box" || fail "the message box stayed open"
 
 note "Help > Contents by its keys: the help window in this language"
-# A loaded machine may open the menu after its item's key has gone: then the menu is closed and
-# the keys sent again.
-for attempt in 1 2 3; do
-    keys_to "$MAIN_WID" "${help_keys[0]}"
-    sleep 0.5
-    xdo key --clearmodifiers "${help_keys[1]}"
-    help=$(E2E_WAIT=5 wait_titled "$help_title") && break
-    keys_to "$MAIN_WID" Escape
-done
-[ -n "${help:-}" ] || fail "no help window titled $help_title"
-sleep 0.5
-shot help >/dev/null
+menu_item "${help_keys[@]}"
+help=$(wait_titled "$help_title") || fail "no help window titled $help_title"
+still_shot help "$help" >/dev/null
 keys_to "$help" Escape
 wait_window_gone "$help" || fail "the help window stayed open after Esc"
 
@@ -85,7 +73,7 @@ keys_to "$MAIN_WID" ctrl+s
 dialog=$(wait_titled "$save_title") || fail "no file dialog titled $save_title"
 # As choose_file does: the dialog takes typed text once it is active.
 xdo windowfocus --sync "$dialog"
-sleep 0.3
+shot save-dialog >/dev/null
 xdo windowfocus --sync "$dialog"
 xdo type --delay 20 --clearmodifiers "$FILES/game.pnv"
 xdo key --clearmodifiers Return

@@ -78,7 +78,7 @@ poll() {
 e2e_init() {
     local name=$1
     : "${PENTAVO:?path of the program}" "${BUILD_DIR:?build folder}" "${E2E_BOARD:?board reader}"
-    "$e2e_root/scripts/deps.sh" --need Xvfb xdotool xwininfo import convert || exit 1
+    "$e2e_root/scripts/deps.sh" --need Xvfb xdotool xwininfo xprop import convert || exit 1
     e2e_scratch=$(mktemp -d "${TMPDIR:-/tmp}/pentavo-e2e-$name.XXXXXX")
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
@@ -105,7 +105,7 @@ e2e_init() {
 start_xvfb() {
     local numberfile="$e2e_scratch/display" attempt
     # Two servers started at the same moment can pick the same free number and one of them then
-    # quits: check ours still runs once the display answers, and try again if not.
+    # quits: check that the display is ours, and try again if not.
     for attempt in 1 2 3; do
         : >"$numberfile"
         # -noreset: by default the server resets when its last client leaves, and a program
@@ -117,7 +117,7 @@ start_xvfb() {
         if poll grep -q '^[0-9][0-9]*$' "$numberfile"; then
             DISPLAY=":$(head -1 "$numberfile")"
             export DISPLAY
-            if poll x_answers && sleep 0.2 && alive "$XVFB_PID"; then
+            if poll display_settled && display_ours && poll x_answers; then
                 start_window_manager
                 return 0
             fi
@@ -126,6 +126,20 @@ start_xvfb() {
         stop_pid "$XVFB_PID"
     done
     fail "no private X screen"
+}
+
+# True when the display's listening socket is our server's: of two servers that took the same
+# number, the other one quits.
+display_ours() {
+    local inode
+    for inode in $(awk -v path="/tmp/.X11-unix/X${DISPLAY#:}" '$8 == path || $8 == "@" path {print $7}' /proc/net/unix); do
+        find "/proc/$XVFB_PID/fd" -lname "socket:\[$inode\]" 2>/dev/null | grep -q . && return 0
+    done
+    return 1
+}
+
+display_settled() {
+    ! alive "$XVFB_PID" || display_ours
 }
 
 # E2E_WM=openbox: a real window manager on the screen, which frames the windows, hands out the
@@ -297,6 +311,26 @@ shot() {
     echo "$file"
 }
 
+# still_shot NAME WID [BOTTOM]: as shot, once the window WID looks the same in two pictures in a
+# row, so that it is painted in the picture (and placed, where a window manager places it); its
+# lowest BOTTOM pixels (a status bar's clock) are not compared. Only for windows without a
+# blinking text cursor; fails when the window never settles.
+still_shot() {
+    local file deadline=$((SECONDS + E2E_WAIT)) x y w h last="" now
+    while ((SECONDS < deadline)); do
+        read -r x y w h <<<"$(window_geometry "$2")"
+        h=$((h - ${3:-0}))
+        file=$(shot "$1")
+        now="$x $y $w $h $(convert "$file" -crop "${w}x$h+$x+$y" +repage rgb:- | md5sum)"
+        if [ "$now" = "$last" ]; then
+            echo "$file"
+            return 0
+        fi
+        last=$now
+    done
+    fail "the window $2 never stopped changing for the picture $1"
+}
+
 # Reads the board off a picture: GRID_LEFT GRID_TOP GRID_PITCH GRID_ROWS, BOARD (15 lines of 15:
 # . X O, ? unclear, # hidden) and FIVE (X, O or -). False when no board is found.
 read_board() {
@@ -397,6 +431,60 @@ click_at() {
     xdo click 1
 }
 
+# True while one of the program's menus is on the screen: a window of the program's that no window
+# manager may frame (its kind, once shown again, may read "normal").
+menu_shown() {
+    local wid
+    for wid in $(xdo search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        [[ "$(xwininfo -id "$wid" 2>/dev/null)" == *"Override Redirect State: yes"* ]] && return 0
+    done
+    return 1
+}
+
+no_menu_shown() {
+    ! menu_shown
+}
+
+# The program's windows on the screen, each with its title and whether it is a menu.
+program_windows() {
+    local wid
+    for wid in $(xdo search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        printf '%s (%s) ' "$wid" "$(xprop -id "$wid" _NET_WM_NAME 2>&1; xwininfo -id "$wid" | grep Override)"
+    done
+}
+
+# menu_item MENU_KEY ITEM_KEY: a menu of the main window opened by its key (alt+f), once the last
+# one has gone, and its item chosen by its key once the menu is on the screen: a key sent earlier
+# may go to the window instead. On a loaded machine the menu bar now and then takes no menu key
+# after a dialog opened from a menu has closed, until Esc: then Esc is pressed and the key sent
+# again.
+menu_item() {
+    local attempt
+    poll no_menu_shown || fail "a menu stays open: $(program_windows)"
+    for attempt in 1 2 3; do
+        keys_to "$MAIN_WID" "$1"
+        if E2E_WAIT=$((E2E_WAIT / 3)) poll menu_shown; then
+            ((attempt == 1)) || note "$1 opened its menu at the $attempt. try"
+            xdo key --clearmodifiers "$2"
+            return 0
+        fi
+        keys_to "$MAIN_WID" Escape
+    done
+    fail "no menu opened by $1 in three tries; the program's windows: $(program_windows) (screenshot: $(shot no-menu))"
+}
+
+# Returns once the program has taken every key and click sent to it so far: it opens the Options
+# dialog by Ctrl+T only after them, and the dialog is closed again. That something did not happen
+# can be judged only after that.
+wait_handled() {
+    local dialog
+    keys_to "$MAIN_WID" ctrl+t
+    dialog=$(wait_window '^Options$') ||
+        fail "no Options dialog by Ctrl+T; the program's windows: $(program_windows)"
+    keys_to "$dialog" Escape
+    wait_window_gone "$dialog" || fail "Esc did not close the Options dialog"
+}
+
 # Clicks the centre of cell COL ROW with the left button.
 click_cell() {
     # shellcheck disable=SC2046 # two numbers
@@ -422,10 +510,10 @@ record_bytes() {
 choose_file() {
     local title=$1 path=$2 dialog
     dialog=$(wait_window "^$title\$") || fail "no dialog titled $title"
-    shot "dialog-$title" >/dev/null
-    # The dialog takes typed text only once it is active; typed earlier, Return is lost.
+    # The dialog takes typed text only once it is active; typed earlier, Return is lost. A window
+    # manager may still move the focus as it maps the dialog.
     xdo windowfocus --sync "$dialog"
-    sleep 0.3
+    shot "dialog-$title" >/dev/null
     xdo windowfocus --sync "$dialog"
     xdo type --delay 20 --clearmodifiers "$path"
     xdo key --clearmodifiers Return

@@ -40,8 +40,7 @@ for click in "${clicks[@]}"; do
     before=$board
     note "the last circle at ($col,$row): the computer's fifth cross and its message"
     box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message box after the winning cross"
-    sleep 0.3
-    shot i-win >/dev/null
+    still_shot i-win "$box" >/dev/null
     read -r _ _ bw bh <<<"$(window_geometry "$box")"
     ((bw < 400 && bh < 300)) || fail "the window that appeared (${bw}x$bh) is no message box"
     keys_to "$box" Return
@@ -56,7 +55,7 @@ shot lost >/dev/null
 
 note "the game is over: a click on an empty cell does nothing"
 click_cell 14 0
-sleep 1
+wait_handled
 expect_board "$board" "a click after the game ended"
 [ -z "$(message_box)" ] || fail "a message box after a click on a finished game"
 

@@ -34,6 +34,14 @@ keep() {
     note "$out/$name.png"
 }
 
+# settle WID: waits until the window is painted, the pointer away from it (it would otherwise
+# rest on the picture); the main window's status bar, with its clock, is not watched.
+settle() {
+    xdo mousemove 1200 1000
+    poll pointer_at 1200 1000 || fail "the pointer does not move away"
+    still_shot settled "$1" $([ "$1" = "${MAIN_WID:-}" ] && echo 30) >/dev/null
+}
+
 keep_main() {
     # shellcheck disable=SC2046 # four numbers
     keep "$1" $(window_geometry "$MAIN_WID")
@@ -46,7 +54,7 @@ track "$splash_pid"
 poll test -s "$e2e_scratch/splash.out" || fail "the splash did not show: $(cat "$e2e_scratch/splash.err")"
 splash_wid=$(head -1 "$e2e_scratch/splash.out")
 poll viewable "$splash_wid" || fail "the splash window is not on the screen"
-sleep 0.5
+settle "$splash_wid"
 # shellcheck disable=SC2046 # four numbers
 keep splash $(window_geometry "$splash_wid")
 stop_pid "$splash_pid"
@@ -59,9 +67,7 @@ menu_height=$(awk -v t="$GRID_TOP" -v y="$wy" 'BEGIN {printf "%d", t - y - 40 + 
 place_window "$MAIN_WID" 40 30 475 $((504 + menu_height))
 board=$(board_with "$(empty_board)" 7 7 X)
 expect_board "$board" "opening"
-# The pointer would otherwise rest on the picture.
-xdo mousemove 1200 1000
-sleep 0.3
+settle "$MAIN_WID"
 keep_main start
 
 # The same game as the end-to-end run: the computer's crosses down the diagonal.
@@ -71,15 +77,13 @@ for n in 0 1 2; do
     click_cell "$col" "$row"
     wait_marks $((2 * n + 3))
 done
-xdo mousemove 1200 1000
-sleep 0.3
+settle "$MAIN_WID"
 keep_main game
 
 read -r col row <<<"${clicks[3]}"
 click_cell "$col" "$row"
 box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message box after the computer's five"
-xdo mousemove 1200 1000
-sleep 0.5
+settle "$box"
 keep_main i-win
 keys_to "$box" Return
 wait_window_gone "$box" || fail "the message box stayed"
@@ -88,16 +92,14 @@ keys_to "$MAIN_WID" ctrl+n
 expect_board "$board" "after New"
 keys_to "$MAIN_WID" ctrl+t
 dialog=$(wait_window '^Options$') || fail "no Options dialog"
-sleep 0.5
+settle "$dialog"
 keep_main options
 keys_to "$dialog" Escape
 wait_window_gone "$dialog" || fail "Esc did not close the Options dialog"
 
-keys_to "$MAIN_WID" alt+h
-sleep 0.3
-xdo key --clearmodifiers a
+menu_item alt+h a
 dialog=$(wait_window '^About Pentavo$') || fail "no About box"
-sleep 0.5
+settle "$dialog"
 keep_main about
 keys_to "$dialog" Return
 wait_window_gone "$dialog" || fail "Return did not close the About box"

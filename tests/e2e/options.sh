@@ -31,13 +31,13 @@ options_dialog() {
     local dialog control
     keys_to "$MAIN_WID" ctrl+t
     dialog=$(wait_window '^Options$') || fail "no Options dialog"
-    sleep 0.3
+    # Where a window manager puts the dialog is known once it has settled.
+    still_shot "options-$((++dialogs))" "$dialog" >/dev/null
     for control in "$@"; do
         local -n place=$control
         click_in "$dialog" "${place[0]}" "${place[1]}"
-        sleep 0.2
     done
-    shot "options-$((++dialogs))-$*" >/dev/null
+    still_shot "options-$dialogs-$*" "$dialog" >/dev/null
     click_in "$dialog" "${cmd_ok[0]}" "${cmd_ok[1]}"
     wait_window_gone "$dialog" || fail "OK did not close the Options dialog"
 }
@@ -49,7 +49,7 @@ expect_board "$opening" "opening"
 
 note "Computer second and OK: the board stays as it is"
 options_dialog option2
-sleep 0.5
+wait_handled
 expect_board "$opening" "after choosing Computer second"
 
 note "File > New: a cross in the centre, a circle above left of it, and the person's move"
@@ -67,7 +67,7 @@ shot computer-second >/dev/null
 note "Undo moves cleared: Undo takes nothing back"
 options_dialog check1
 keys_to "$MAIN_WID" ctrl+z
-sleep 1
+wait_handled
 expect_board "$board" "Undo with undo switched off"
 
 note "Undo moves checked again: Undo takes back the last two marks"

@@ -109,9 +109,7 @@ other_window() {
 }
 
 choose_print() {
-    keys_to "$MAIN_WID" alt+f
-    sleep 0.3
-    xdo key --clearmodifiers p
+    menu_item alt+f p
 }
 
 # After File > Print: the message "The form can't be printed." (a picture of it as NAME), closed
@@ -119,8 +117,7 @@ choose_print() {
 expect_print_failure() {
     local box bw bh
     box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message after a print that failed"
-    sleep 0.3
-    shot "$1" >/dev/null
+    still_shot "$1" "$box" >/dev/null
     read -r _ _ bw bh <<<"$(window_geometry "$box")"
     ((bw < 500 && bh < 300)) || fail "the window that appeared (${bw}x$bh) is no message box"
     keys_to "$box" Return
@@ -179,15 +176,12 @@ $BOARD"
         exit !(v[1] >= 120 && v[2] <= 60 && v[3] <= 60)}' || fail "the cross on paper is $colour, not dark red"
 
     note "File > Page Setup shows the printer dialog; cancelling it is silent"
-    keys_to "$MAIN_WID" alt+f
-    sleep 0.3
-    xdo key --clearmodifiers u
+    menu_item alt+f u
     dialog=$(wait_window '^Page Setup$') || fail "no printer dialog titled Page Setup"
-    sleep 0.3
     shot page-setup >/dev/null
     keys_to "$dialog" Escape
     wait_window_gone "$dialog" || fail "Esc did not close the printer dialog"
-    sleep 0.5
+    wait_handled
     [ -z "$(other_window)" ] || fail "a message box after cancelling the printer dialog"
 elif [ "$mode" = noserver ]; then
     expect_print_failure cannot-print
@@ -200,7 +194,7 @@ else
     timeout 30 cupsdisable PDF
     choose_print
     poll job_waiting || fail "no job waits in the stopped queue: $(timeout 5 lpstat -o 2>&1)"
-    sleep 1
+    wait_handled
     [ -z "$(other_window)" ] || fail "a message box after a job the queue kept"
     [ -z "$(printed_pdf)" ] || fail "a page came out of a stopped queue"
 

@@ -89,6 +89,38 @@ def keys(window, *names):
     subprocess.run(["timeout", "10", "xdotool", "key", "--clearmodifiers", *names], check=True)
 
 
+def menu_shown(pid):
+    """True while one of the program's menus is on the screen."""
+    found = subprocess.run(["timeout", "10", "xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                           capture_output=True, text=True).stdout.split()
+    # A menu is a window no window manager may frame.
+    return any("Override Redirect State: yes" in subprocess.run(
+        ["timeout", "10", "xwininfo", "-id", wid], capture_output=True, text=True).stdout
+        for wid in found)
+
+
+def menu_item(app, window, menu_key, item_key):
+    """Opens a menu by its key and chooses its item by its key once the menu is on the screen: a
+    key sent earlier goes to the window instead. On a loaded machine the menu bar now and then
+    takes no menu key after a dialog opened from a menu has closed, until Esc: then Esc is pressed
+    and the key sent again."""
+    pid = app.get_process_id()
+    for attempt in range(1, 4):
+        keys(window, menu_key)
+        deadline = time.time() + WAIT / 3
+        while time.time() < deadline:
+            if menu_shown(pid):
+                if attempt > 1:
+                    note(f"{menu_key} opened its menu at the {attempt}. try")
+                subprocess.run(["timeout", "10", "xdotool", "key", "--clearmodifiers", item_key],
+                               check=True)
+                return
+            time.sleep(0.1)
+        keys(window, "Escape")
+    windows = [(w.name, w.getState().contains(pyatspi.STATE_ACTIVE)) for w in app if w is not None]
+    fail(f"no menu opened by {menu_key} in three tries; the program's windows (name, active): {windows}")
+
+
 def x_window(title):
     """The X window id of the visible window titled TITLE."""
     deadline = time.time() + WAIT
@@ -167,13 +199,20 @@ def wait_for(app, accept, what):
 
 
 def open_window(app, window, key, title, role):
-    """Opens a window by KEY (xdotool names), waits for it on the bus and walks its tree."""
-    keys(window, *key.split())
+    """Opens a window by KEY (xdotool names; two for a menu's item), waits for it on the bus and
+    walks its tree."""
+    if " " in key:
+        menu_item(app, window, *key.split())
+    else:
+        keys(window, key)
     deadline = time.time() + WAIT
     opened = None
     while opened is None:
         if time.time() > deadline:
-            fail(f"no window '{title}' on the bus")
+            on_screen = subprocess.run(["timeout", "10", "xdotool", "search", "--onlyvisible", "--name",
+                                        f"^{title}$"], capture_output=True).returncode == 0
+            fail(f"no window '{title}' on the bus ({'though' if on_screen else 'nor'} on the screen;"
+                 f" the program's windows on the bus: {[w.name for w in app if w is not None]})")
         pump(0.1)
         # The program's windows are the application's children.
         opened = next((w for w in app if w is not None and w.name == title), None)

@@ -98,7 +98,6 @@ file_command() {
     keys_to "$MAIN_WID" "$key"
     if [ "$typed" = yes ]; then
         dialog=$(wait_window "^$title\$") || fail "no dialog titled $title"
-        sleep 0.3
         keys_to "$dialog" Return
         wait_window_gone "$dialog" || fail "the $title dialog stayed open after Return"
     else

@@ -17,11 +17,13 @@ track $!
 poll test -s "$e2e_scratch/splash.out" || fail "the splash did not show: $(cat "$e2e_scratch/splash.err")"
 splash_wid=$(head -1 "$e2e_scratch/splash.out")
 poll viewable "$splash_wid" || fail "the splash window is not on the screen"
-sleep 0.5
-shot=$(shot splash)
 read -r x y w h <<<"$(window_geometry "$splash_wid")"
 # Painted: the picture and the texts give many colours; an unpainted window is one colour.
-colours=$(convert "$shot" -crop "${w}x$h+$x+$y" +repage -unique-colors txt:- | tail -n +2 | wc -l)
+painted() {
+    shot=$(shot splash)
+    colours=$(convert "$shot" -crop "${w}x$h+$x+$y" +repage -unique-colors txt:- | tail -n +2 | wc -l)
+    ((colours >= 50))
+}
+poll painted || fail "the splash shows $colours colours: it was not painted (screenshot: $shot)"
 note "splash at $x,$y ${w}x$h: $colours colours"
-((colours >= 50)) || fail "the splash shows $colours colours: it was not painted (screenshot: $shot)"
 note "passed"

@@ -279,16 +279,14 @@ message_and_save keys
 note "View > Options: the dialog shows, and Esc closes it"
 keys_to "$MAIN_WID" ctrl+t
 dialog=$(wait_window '^Options$') || fail "no Options dialog"
-sleep 0.3
-shot options >/dev/null
+still_shot options "$dialog" >/dev/null
 keys_to "$dialog" Escape
 wait_window_gone "$dialog" || fail "Esc did not close the Options dialog"
 
 note "Help > Contents: the help window, where the compositor puts it; Esc closes it"
 keys_to "$MAIN_WID" alt+h c
 help=$(wait_window '^Pentavo Help$') || fail "no help window"
-sleep 0.5
-shot help >/dev/null
+still_shot help "$help" >/dev/null
 keys_to "$help" Escape
 wait_window_gone "$help" || fail "Esc did not close the help window"
 

@@ -90,9 +90,7 @@ shows_program() {
         fail "$what: no window titled Pentavo appeared; log: $(cat "$e2e_scratch/$what.log")"
     place_window "$MAIN_WID" 40 30 520 600
     expect_board "$(board_with "$(empty_board)" 7 7 X)" "$what"
-    keys_to "$MAIN_WID" alt+h
-    sleep 0.3
-    xdo key --clearmodifiers c
+    menu_item alt+h c
     help_wid=$(wait_window '^Pentavo Help$') || fail "$what: no help window; does it find its help file?"
     shot "$what" >/dev/null
     stop_pid "$APP_PID"
