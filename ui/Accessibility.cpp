@@ -242,6 +242,9 @@ void InstallAccessibility() {
 // A label with an accessible name of its own sends no name change when its text changes; the
 // name read is still the text (above).
 QuietLabel::QuietLabel(QWidget* parent) : QLabel(parent) {
+    // Installed first: with a reader running, the name set below makes the label's accessible
+    // object at once, and one made without the factory would read " " for good.
+    InstallAccessibility();
     setAccessibleName(QStringLiteral(" "));
 }
 

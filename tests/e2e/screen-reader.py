@@ -297,6 +297,11 @@ def main():
         if bar is None or bar.parent != main_window:
             fail(f"the {pyatspi.Accessible.getRoleName(bar) if bar else role} is no child of the main window")
     walk_checked(app, "the main window's tree")
+    # The clock's panels read their date and time, not the blank that keeps them quiet.
+    status = find(main_window, lambda o: o.getRole() == pyatspi.ROLE_STATUS_BAR)
+    panels = [status.getChildAtIndex(i).name for i in range(status.childCount)]
+    if sum(any(c.isdigit() for c in name) for name in panels) != 2:
+        fail(f"the status bar's panels read {panels}")
 
     options = open_window(app, window, "ctrl+t", "Options", pyatspi.ROLE_DIALOG)
     for sample in ("Sample 2", "Sample 3", "Sample 4"):
