@@ -121,23 +121,23 @@ void Game::ReplayLog() {
     state_.GameOver = false;
 }
 
-std::optional<CellPos> Game::CellAt(float X, float Y) {
+std::optional<Cell> Game::CellAt(float X, float Y) {
     const int col = CellIndexAt(static_cast<double>(X) / CellPitch);
     const int row = CellIndexAt((static_cast<double>(Y) - BoardDrop) / CellPitch);
     if (col < 0 || row < 0)
         return std::nullopt;
-    return CellPos{static_cast<std::int16_t>(col), static_cast<std::int16_t>(row)};
+    return Cell{col, row};
 }
 
 void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, float Y) {
     if (Button != 1)
         return;
-    const std::optional<CellPos> cell = CellAt(X, Y);
+    const std::optional<Cell> cell = CellAt(X, Y);
     if (!cell)
         return;
     if (state_.Board(cell->col, cell->row) != Empty || state_.Thinking || state_.GameOver)
         return;
-    PlacePlayerMove(cell->col, cell->row);
+    PlacePlayerMove(static_cast<std::int16_t>(cell->col), static_cast<std::int16_t>(cell->row));
     if (FindFive(state_.Board) != Empty) {
         view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "You win"));
         state_.GameOver = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Board.h"
+#include "core/Cell.h"
 #include "core/GameOptions.h"
 #include "engine/GameView.h"
 
@@ -16,12 +17,6 @@ struct GameState {
     std::int16_t MoveCount = 0; // moves on the board; also the next free MoveLog entry
     bool Thinking = false;      // the computer's reply is being chosen and placed
     bool GameOver = false;      // a five was announced
-};
-
-struct CellPos {
-    std::int16_t col;
-    std::int16_t row;
-    bool operator==(const CellPos&) const = default;
 };
 
 // The game state with the operations that change it. Every change of a cell is drawn at once
@@ -42,7 +37,7 @@ public:
     void SignalMove();
 
     // The cell under a position in twips, or nothing when it lies off the board.
-    static std::optional<CellPos> CellAt(float X, float Y);
+    static std::optional<Cell> CellAt(float X, float Y);
 
     // Replaces all 225 log entries, as the Open command does before ReplayLog.
     void LoadLog(const MoveLog& log) { state_.MoveLog = log; }

@@ -1,6 +1,7 @@
 #include "ui/Accessibility.h"
 
 #include "core/Board.h"
+#include "core/Cell.h"
 #include "ui/Announcer.h"
 #include "ui/HelpViewer.h"
 #include "ui/StatusBar.h"
@@ -21,7 +22,7 @@ class BoardAccessible;
 // One cell of the board: no object of its own, it lives as long as the table that made it.
 class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    CellAccessible(BoardAccessible& table, int index) : table_(table), index_(index) {}
+    CellAccessible(BoardAccessible& table, Cell cell) : table_(table), cell_(cell) {}
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -45,15 +46,15 @@ public:
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return index_ % BoardSize; }
-    int rowIndex() const override { return index_ / BoardSize; }
+    int columnIndex() const override { return cell_.col; }
+    int rowIndex() const override { return cell_.row; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override;
 
 private:
     BoardAccessible& table_;
-    int index_;
+    Cell cell_;
 };
 
 // The board as 15 by 15 cells, row by row. Its role is a list's: screen readers read a whole row
@@ -72,20 +73,24 @@ public:
     const AccessibleBoardSource& Source() const { return source_; }
     QWidget* Widget() const { return widget(); }
 
-    CellAccessible* Cell(int index) const {
-        if (index < 0 || index >= CellCount)
+    // Nothing for a cell off the board.
+    CellAccessible* Interface(std::optional<Cell> cell) const {
+        if (!cell || !cell->IsOnBoard())
             return nullptr;
-        if (cells_[static_cast<std::size_t>(index)] == nullptr) {
-            auto* cell = new CellAccessible(const_cast<BoardAccessible&>(*this), index);
-            cells_[static_cast<std::size_t>(index)] = cell;
-            QAccessible::registerAccessibleInterface(cell);
+        const auto index = static_cast<std::size_t>(cell->Index());
+        if (cells_[index] == nullptr) {
+            auto* made = new CellAccessible(const_cast<BoardAccessible&>(*this), *cell);
+            cells_[index] = made;
+            QAccessible::registerAccessibleInterface(made);
         }
         // cppcheck-suppress CastIntegerToAddressAtReturn ; cells_ holds pointers, not integers
-        return cells_[static_cast<std::size_t>(index)];
+        return cells_[index];
     }
 
     int childCount() const override { return CellCount; }
-    QAccessibleInterface* child(int index) const override { return Cell(index); }
+    QAccessibleInterface* child(int index) const override {
+        return Interface(Cell::FromIndex(index));
+    }
     int indexOfChild(const QAccessibleInterface* child) const override {
         for (int i = 0; i < CellCount; ++i)
             if (cells_[static_cast<std::size_t>(i)] == child)
@@ -96,14 +101,11 @@ public:
         const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
         for (int row = 0; row < BoardSize; ++row)
             for (int col = 0; col < BoardSize; ++col)
-                if (source_.CellRect(col, row).contains(local))
-                    return Cell(row * BoardSize + col);
+                if (source_.CellRect(Cell{col, row}).contains(local))
+                    return Interface(Cell{col, row});
         return nullptr;
     }
-    QAccessibleInterface* focusChild() const override {
-        const std::optional<int> index = source_.FocusCellIndex();
-        return index ? Cell(*index) : nullptr;
-    }
+    QAccessibleInterface* focusChild() const override { return Interface(source_.FocusCell()); }
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableInterface)
             return static_cast<QAccessibleTableInterface*>(this);
@@ -113,14 +115,17 @@ public:
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= BoardSize || column < 0 || column >= BoardSize)
-            return nullptr;
-        return Cell(row * BoardSize + column);
+        return Interface(Cell{column, row});
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return QString(QChar('A' + column)); }
-    QString rowDescription(int row) const override { return QString::number(BoardSize - row); }
+    // A reader may ask for any number: none names a header off the board.
+    QString columnDescription(int column) const override {
+        return OnBoard(column, 0) ? QString::fromStdString(Cell::ColumnName(column)) : QString();
+    }
+    QString rowDescription(int row) const override {
+        return OnBoard(0, row) ? QString::fromStdString(Cell::RowName(row)) : QString();
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return BoardSize; }
@@ -159,11 +164,11 @@ QAccessibleInterface* CellAccessible::table() const {
 QString CellAccessible::text(QAccessible::Text t) const {
     if (t != QAccessible::Name)
         return QString();
-    return table_.Source().CellAccessibleName(columnIndex(), rowIndex());
+    return table_.Source().CellAccessibleName(cell_);
 }
 
 QRect CellAccessible::rect() const {
-    const QRect local = table_.Source().CellRect(columnIndex(), rowIndex());
+    const QRect local = table_.Source().CellRect(cell_);
     return QRect(table_.Widget()->mapToGlobal(local.topLeft()), local.size());
 }
 
@@ -171,7 +176,7 @@ QAccessible::State CellAccessible::state() const {
     QAccessible::State state;
     state.focusable = true;
     state.focused =
-        table_.Widget()->hasFocus() && table_.Source().FocusCellIndex() == std::optional(index_);
+        table_.Widget()->hasFocus() && table_.Source().FocusCell() == std::optional(cell_);
     state.invisible = !table_.Widget()->isVisible();
     return state;
 }

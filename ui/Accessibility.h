@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Cell.h"
+
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,16 +12,15 @@
 
 namespace pentavo {
 
-// What a screen reader's view of the board reads from the window that shows it. Cells are
-// numbered row by row from the top left, as the accessible table counts its children.
+// What a screen reader's view of the board reads from the window that shows it.
 class AccessibleBoardSource {
 public:
     virtual const QWidget* BoardWidget() const = 0;
-    virtual QString CellAccessibleName(int col, int row) const = 0;
+    virtual QString CellAccessibleName(Cell cell) const = 0;
     // The cell in the board widget's own coordinates, in logical pixels.
-    virtual QRect CellRect(int col, int row) const = 0;
+    virtual QRect CellRect(Cell cell) const = 0;
     // The cell a screen reader is at: the keyboard's cursor, else the cell last clicked.
-    virtual std::optional<int> FocusCellIndex() const = 0;
+    virtual std::optional<Cell> FocusCell() const = 0;
 
 protected:
     ~AccessibleBoardSource() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Board.h"
+#include "core/Cell.h"
 
 #include <algorithm>
 #include <optional>
@@ -11,12 +12,6 @@ namespace pentavo {
 // cell a step and stops at the edges.
 class BoardCursor {
 public:
-    struct Cell {
-        int col;
-        int row;
-        bool operator==(const Cell&) const = default;
-    };
-
     const std::optional<Cell>& Current() const { return cell_; }
 
     // The first step only shows the cursor, on the centre cell.
@@ -25,8 +20,9 @@ public:
             Centre();
             return;
         }
-        cell_->col = std::clamp(cell_->col + dcol, 0, BoardSize - 1);
-        cell_->row = std::clamp(cell_->row + drow, 0, BoardSize - 1);
+        const Cell next = cell_->Step(dcol, drow);
+        cell_ =
+            Cell{std::clamp(next.col, 0, BoardSize - 1), std::clamp(next.row, 0, BoardSize - 1)};
     }
     void Centre() { cell_ = Cell{BoardSize / 2, BoardSize / 2}; }
     void Hide() { cell_.reset(); }

@@ -6,11 +6,11 @@
 
 namespace pentavo {
 
-QString CellLabel(int col, int row) {
-    return QString(QChar('A' + col)) + QString::number(BoardSize - row);
+QString CellLabel(Cell cell) {
+    return QString::fromStdString(cell.Name());
 }
 
-QString CellContentName(int col, int row, std::int16_t mark, bool lastMove) {
+QString CellContentName(Cell cell, std::int16_t mark, bool lastMove) {
     const char* pattern = nullptr;
     if (mark == Cross && lastMove)
         //: A cell as a screen reader names it, e.g. "H8, cross, last move": the computer's last
@@ -29,7 +29,7 @@ QString CellContentName(int col, int row, std::int16_t mark, bool lastMove) {
     else
         //: A cell as a screen reader names it, e.g. "H8, empty".
         pattern = QT_TRANSLATE_NOOP("Board", "%1, empty");
-    return QCoreApplication::translate("Board", pattern).arg(CellLabel(col, row));
+    return QCoreApplication::translate("Board", pattern).arg(CellLabel(cell));
 }
 
 } // namespace pentavo

@@ -197,21 +197,21 @@ void frmMain::DrawCell(std::int16_t col, std::int16_t row) {
     Load();
     pentavo::DrawCell(*surface_, col, row);
     // A cell drawn anew (New, Open) or emptied (Undo) takes the last reply's marker with it.
-    if (lastReply_ == CellPos{col, row}) {
+    if (lastReply_ == Cell{col, row}) {
         lastReply_.reset();
         ShowLastMoveMarker();
     }
-    RefreshCellLater(col, row);
+    RefreshCellLater(Cell{col, row});
 }
 
 void frmMain::DrawMark(std::int16_t col, std::int16_t row, std::int16_t mark) {
     Load();
     pentavo::DrawMark(*surface_, col, row, mark);
-    if (mark == Empty && lastReply_ == CellPos{col, row}) {
+    if (mark == Empty && lastReply_ == Cell{col, row}) {
         lastReply_.reset();
         ShowLastMoveMarker();
     }
-    RefreshCellLater(col, row);
+    RefreshCellLater(Cell{col, row});
 }
 
 void frmMain::ShowMessage(std::string_view text) {
@@ -234,9 +234,9 @@ void frmMain::SetPrintService(std::unique_ptr<PrintService> service) {
 
 void frmMain::Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) {
     const GameState& state = game_.State();
-    const std::optional<CellPos> cell = Button == 1 ? Game::CellAt(X, Y) : std::nullopt;
+    const std::optional<Cell> cell = Button == 1 ? Game::CellAt(X, Y) : std::nullopt;
     if (cell) {
-        clickedCell_ = cell->row * BoardSize + cell->col;
+        clickedCell_ = cell;
         FocusCellForScreenReader();
     }
     const int first = state.MoveCount;
@@ -257,7 +257,7 @@ void frmMain::Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, flo
         std::int16_t col = 0;
         std::int16_t row = 0;
         if (DecodeMove(state.MoveLog[static_cast<std::size_t>(first) + 1], col, row))
-            lastReply_ = CellPos{col, row};
+            lastReply_ = Cell{col, row};
         ShowLastMoveMarker();
     }
     if (!turnAnnounced_)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Cell.h"
 #include "core/GameOptions.h"
 #include "engine/Game.h"
 #include "engine/GameView.h"
@@ -47,9 +48,9 @@ public:
     void Beep() override;
 
     const QWidget* BoardWidget() const override;
-    QString CellAccessibleName(int col, int row) const override;
-    QRect CellRect(int col, int row) const override;
-    std::optional<int> FocusCellIndex() const override;
+    QString CellAccessibleName(Cell cell) const override;
+    QRect CellRect(Cell cell) const override;
+    std::optional<Cell> FocusCell() const override;
 
     const Game& TheGame() const { return game_; }
     DrawingSurface& Surface() const { return *surface_; }
@@ -112,7 +113,7 @@ private:
     void HideBoardCursor();
     bool AnnounceLine(BoardLine line);
     // Screen readers hear of a cell's new content once the game has stored what was drawn.
-    void RefreshCellLater(int col, int row);
+    void RefreshCellLater(Cell cell);
     // The accessible focus goes to the cursor's cell, else the cell last clicked.
     void FocusCellForScreenReader();
     // The moves from the log entry `first` to the last one, at most the last two.
@@ -145,12 +146,12 @@ private:
 
     BoardCursor cursor_;
     bool cursorRefreshPending_ = false;
-    QList<int> cellsToRefresh_;
-    std::optional<int> clickedCell_;
+    QList<Cell> cellsToRefresh_;
+    std::optional<Cell> clickedCell_;
     // While a turn runs: the first log entry it played, and whether it was announced already.
     std::optional<int> turnStart_;
     bool turnAnnounced_ = false;
-    std::optional<CellPos> lastReply_;
+    std::optional<Cell> lastReply_;
     bool loaded_ = false;
     bool unloaded_ = false;
     // The outer size was set before the window system told the frame's size.

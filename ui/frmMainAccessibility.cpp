@@ -17,50 +17,41 @@
 
 namespace pentavo {
 
-namespace {
-
-int CellIndex(int col, int row) {
-    return row * BoardSize + col;
-}
-
-} // namespace
-
 const QWidget* frmMain::BoardWidget() const {
     return surface_;
 }
 
-QString frmMain::CellAccessibleName(int col, int row) const {
+QString frmMain::CellAccessibleName(Cell cell) const {
     const bool marked =
-        lastReply_ == CellPos{static_cast<std::int16_t>(col), static_cast<std::int16_t>(row)} &&
-        mnuViewMarkLastMove != nullptr && mnuViewMarkLastMove->isChecked();
-    return CellContentName(col, row, game_.State().Board(col, row), marked);
+        lastReply_ == cell && mnuViewMarkLastMove != nullptr && mnuViewMarkLastMove->isChecked();
+    return CellContentName(cell, game_.State().Board(cell.col, cell.row), marked);
 }
 
-QRect frmMain::CellRect(int col, int row) const {
-    return QRect(TwipsToPixels(CellLeft(col)), TwipsToPixels(CellTop(row)),
+QRect frmMain::CellRect(Cell cell) const {
+    return QRect(TwipsToPixels(CellLeft(cell.col)), TwipsToPixels(CellTop(cell.row)),
                  TwipsToPixels(CellPitch), TwipsToPixels(CellPitch));
 }
 
-std::optional<int> frmMain::FocusCellIndex() const {
-    if (const std::optional<BoardCursor::Cell>& cell = cursor_.Current())
-        return CellIndex(cell->col, cell->row);
+std::optional<Cell> frmMain::FocusCell() const {
+    if (const std::optional<Cell>& cell = cursor_.Current())
+        return cell;
     return clickedCell_;
 }
 
 void frmMain::FocusCellForScreenReader() {
-    const std::optional<int> index = FocusCellIndex();
-    if (!index)
+    const std::optional<Cell> cell = FocusCell();
+    if (!cell)
         return;
     QAccessibleEvent event(surface_, QAccessible::Focus);
-    event.setChild(*index);
+    event.setChild(cell->Index());
     QAccessible::updateAccessibility(&event);
 }
 
-void frmMain::RefreshCellLater(int col, int row) {
+void frmMain::RefreshCellLater(Cell cell) {
     if (!QAccessible::isActive())
         return;
-    if (!cellsToRefresh_.contains(CellIndex(col, row)))
-        cellsToRefresh_.append(CellIndex(col, row));
+    if (!cellsToRefresh_.contains(cell))
+        cellsToRefresh_.append(cell);
     if (cursorRefreshPending_)
         return;
     cursorRefreshPending_ = true;
@@ -68,9 +59,9 @@ void frmMain::RefreshCellLater(int col, int row) {
         this,
         [this] {
             cursorRefreshPending_ = false;
-            for (int index : std::exchange(cellsToRefresh_, {})) {
+            for (const Cell changed : std::exchange(cellsToRefresh_, {})) {
                 QAccessibleEvent event(surface_, QAccessible::NameChanged);
-                event.setChild(index);
+                event.setChild(changed.Index());
                 QAccessible::updateAccessibility(&event);
             }
         },

@@ -11,7 +11,7 @@
 namespace pentavo {
 
 void frmMain::ShowBoardCursor() {
-    const std::optional<BoardCursor::Cell>& cell = cursor_.Current();
+    const std::optional<Cell>& cell = cursor_.Current();
     if (!cell) {
         surface_->SetHighlight(std::nullopt);
         return;
@@ -28,8 +28,8 @@ void frmMain::HideBoardCursor() {
 // A screen reader's user reviews the board around the cursor a line at a time; the keys do nothing
 // before the cursor is shown.
 bool frmMain::AnnounceLine(BoardLine line) {
-    if (const std::optional<BoardCursor::Cell>& cell = cursor_.Current())
-        Announce(LineSentence(line, Cell{cell->col, cell->row}, game_.State().Board));
+    if (const std::optional<Cell>& cell = cursor_.Current())
+        Announce(LineSentence(line, *cell, game_.State().Board));
     return true;
 }
 
@@ -70,7 +70,7 @@ bool frmMain::BoardKey(const QKeyEvent& key) {
     case Qt::Key_Space:
         if (key.isAutoRepeat())
             return true;
-        if (const std::optional<BoardCursor::Cell> cell = cursor_.Current()) {
+        if (const std::optional<Cell> cell = cursor_.Current()) {
             // A left button released at the cell's centre, no key held.
             Form_MouseUp(1, 0, static_cast<float>(CellCentreX(cell->col)),
                          static_cast<float>(CellCentreY(cell->row)));

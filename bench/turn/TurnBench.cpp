@@ -8,6 +8,7 @@
 
 #include "ai/ChooseMove.h"
 #include "core/BoardGeometry.h"
+#include "core/Cell.h"
 #include "forms/Twips.h"
 #include "ui/DrawingSurface.h"
 #include "ui/frmMain.h"
@@ -47,7 +48,7 @@ QScreen* ScreenWithRatio(double ratio) {
     return nullptr;
 }
 
-void Click(DrawingSurface& surface, CellPos cell) {
+void Click(DrawingSurface& surface, Cell cell) {
     const QPointF at(TwipsToPixelsF(CellCentreX(cell.col)), TwipsToPixelsF(CellCentreY(cell.row)));
     QMouseEvent release(QEvent::MouseButtonRelease, at, surface.mapToGlobal(at), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
@@ -55,10 +56,11 @@ void Click(DrawingSurface& surface, CellPos cell) {
 }
 
 // The person's next cell: the one the computer would choose in the person's place.
-CellPos PersonsChoice(const frmMain& window) {
-    CellPos cell{0, 0};
-    ChooseMove(window.TheGame().State().Board, false, cell.col, cell.row);
-    return cell;
+Cell PersonsChoice(const frmMain& window) {
+    std::int16_t col = 0;
+    std::int16_t row = 0;
+    ChooseMove(window.TheGame().State().Board, false, col, row);
+    return Cell{col, row};
 }
 
 // `turns` turns played by clicks after a new game, then one turn per iteration.
@@ -82,7 +84,7 @@ void BM_Turn(benchmark::State& state, double ratio, int turns) {
 
     const Board before = window.TheGame().State().Board;
     const int stones = window.TheGame().State().MoveCount;
-    const CellPos cell = PersonsChoice(window);
+    const Cell cell = PersonsChoice(window);
     if (surface.Image().devicePixelRatio() != ratio || window.gameWon || stones != 1 + 2 * turns) {
         state.SkipWithError("the position or the pixel ratio is not the one asked for");
         return;

@@ -12,7 +12,7 @@ struct ClickCase {
     const char* name;
     float x;
     float y;
-    std::optional<CellPos> cell;
+    std::optional<Cell> cell;
 };
 
 class ClickTable : public GameFixture, public testing::WithParamInterface<ClickCase> {};
@@ -40,29 +40,28 @@ TEST_P(ClickTable, LeftClickPlaysThatCell) {
 constexpr float Inf = std::numeric_limits<float>::infinity();
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, ClickTable,
-    testing::Values(ClickCase{"TopLeftCell", 250, 650, CellPos{0, 0}},
-                    ClickCase{"BottomRightCell", 6100, 6500, CellPos{14, 14}},
-                    ClickCase{"LineLeftOfColumnOne", 600, 650, CellPos{1, 0}},
-                    ClickCase{"LineRightOfColumnOne", 1000, 650, CellPos{1, 0}},
-                    ClickCase{"LineBelowRowOne", 250, 1400, CellPos{0, 1}},
-                    ClickCase{"LineAboveRowOne", 250, 1000, CellPos{0, 1}},
-                    ClickCase{"JustInsideLeftEdge", 200.5f, 650, CellPos{0, 0}},
-                    ClickCase{"LeftEdge", 200, 650, std::nullopt},
-                    ClickCase{"RightEdge", 6200, 650, std::nullopt},
-                    ClickCase{"TopEdge", 250, 600, std::nullopt},
-                    ClickCase{"BottomEdge", 250, 6600, std::nullopt},
-                    ClickCase{"LeftOfBoard", 100, 650, std::nullopt},
-                    ClickCase{"AboveBoard", 250, 100, std::nullopt},
-                    ClickCase{"Negative", -250, -650, std::nullopt},
-                    ClickCase{"Huge", 3e38f, 650, std::nullopt},
-                    ClickCase{"HugeNegative", 250, -3e38f, std::nullopt},
-                    ClickCase{"Infinite", Inf, 650, std::nullopt},
-                    ClickCase{"MinusInfinite", 250, -Inf, std::nullopt},
-                    ClickCase{"NotANumberX", NaN, 650, std::nullopt},
-                    ClickCase{"NotANumberY", 250, NaN, std::nullopt}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Positions, ClickTable,
+                         testing::Values(ClickCase{"TopLeftCell", 250, 650, Cell{0, 0}},
+                                         ClickCase{"BottomRightCell", 6100, 6500, Cell{14, 14}},
+                                         ClickCase{"LineLeftOfColumnOne", 600, 650, Cell{1, 0}},
+                                         ClickCase{"LineRightOfColumnOne", 1000, 650, Cell{1, 0}},
+                                         ClickCase{"LineBelowRowOne", 250, 1400, Cell{0, 1}},
+                                         ClickCase{"LineAboveRowOne", 250, 1000, Cell{0, 1}},
+                                         ClickCase{"JustInsideLeftEdge", 200.5f, 650, Cell{0, 0}},
+                                         ClickCase{"LeftEdge", 200, 650, std::nullopt},
+                                         ClickCase{"RightEdge", 6200, 650, std::nullopt},
+                                         ClickCase{"TopEdge", 250, 600, std::nullopt},
+                                         ClickCase{"BottomEdge", 250, 6600, std::nullopt},
+                                         ClickCase{"LeftOfBoard", 100, 650, std::nullopt},
+                                         ClickCase{"AboveBoard", 250, 100, std::nullopt},
+                                         ClickCase{"Negative", -250, -650, std::nullopt},
+                                         ClickCase{"Huge", 3e38f, 650, std::nullopt},
+                                         ClickCase{"HugeNegative", 250, -3e38f, std::nullopt},
+                                         ClickCase{"Infinite", Inf, 650, std::nullopt},
+                                         ClickCase{"MinusInfinite", 250, -Inf, std::nullopt},
+                                         ClickCase{"NotANumberX", NaN, 650, std::nullopt},
+                                         ClickCase{"NotANumberY", 250, NaN, std::nullopt}),
+                         CaseName());
 
 using Click = GameFixture;
 

@@ -348,6 +348,10 @@ def main():
                           lambda t: t.startswith(f"You {label(col, row)}, computer "),
                           f"the turn announced after {label(col, row)}")
         note(f"turn {turn + 1}: heard '{said}'")
+        # The table tells of the cell it changed, after the turn's sentence.
+        wait_event("object:property-change:accessible-name",
+                   lambda t: t == f"{label(col, row)}, circle",
+                   f"the name change of {label(col, row)}")
         reply = said.split("computer ")[1].split(".")[0]
         reply_col, reply_row = place(reply)
         if cell_name(table, col, row) != f"{label(col, row)}, circle":

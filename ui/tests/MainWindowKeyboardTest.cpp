@@ -237,11 +237,27 @@ private slots:
         QCOMPARE(board->text(QAccessible::Name), QString("Board"));
         QAccessibleTableInterface* table = board->tableInterface();
         QCOMPARE(table->rowCount() * table->columnCount(), board->childCount());
-        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QString("A15, empty"));
-        QCOMPARE(table->cellAt(14, 14)->text(QAccessible::Name), QString("O1, empty"));
+        // Off the diagonal, so that a swapped row and column shows; one past an edge, which must
+        // not wrap into the next row. The headers read as the cell's name does.
+        const struct {
+            int row;
+            int column;
+            const char* name; // none off the board
+        } probes[] = {{0, 0, "A15"},    {14, 14, "O1"},   {2, 11, "L13"},  {11, 2, "C4"},
+                      {0, 15, nullptr}, {15, 0, nullptr}, {-1, 3, nullptr}};
+        for (const auto& probe : probes) {
+            QAccessibleInterface* cell = table->cellAt(probe.row, probe.column);
+            if (probe.name == nullptr) {
+                QVERIFY2(cell == nullptr, qPrintable(QString::number(probe.column)));
+                continue;
+            }
+            QCOMPARE(cell->text(QAccessible::Name), QString(probe.name) + ", empty");
+            QCOMPARE(board->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+            QCOMPARE(table->columnDescription(probe.column) + table->rowDescription(probe.row),
+                     QString(probe.name));
+        }
         QAccessibleInterface* centre = table->cellAt(7, 7);
         QCOMPARE(centre->role(), QAccessible::ListItem);
-        QCOMPARE(board->childAt(centre->rect().center().x(), centre->rect().center().y()), centre);
         QCOMPARE(centre->rect().center(),
                  window.Surface().mapToGlobal(
                      QPoint(TwipsToPixels(CellCentreX(7)), TwipsToPixels(CellCentreY(7)))));
