@@ -172,7 +172,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>Nothing to take back.</source>
         <extracomment>Undo found no moves it may take back.</extracomment>
-        <translation>لا شيء للتراجع عنه.</translation>
+        <translation>لا توجد نقلات للتراجع عنها.</translation>
     </message>
     <message>
         <source>Taken back: you %1, computer %2.</source>
@@ -193,12 +193,12 @@ Try &apos;pentavo --help&apos; for more.
         <source>Opened %1: %n marks on the board. Your move.</source>
         <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
         <translation>
-            <numerusform>فُتحت %1: لا علامات على اللوحة (%n). دورك.</numerusform>
-            <numerusform>فُتحت %1: علامة واحدة على اللوحة (%n). دورك.</numerusform>
-            <numerusform>فُتحت %1: علامتان على اللوحة (%n). دورك.</numerusform>
-            <numerusform>فُتحت %1: %n علامات على اللوحة. دورك.</numerusform>
-            <numerusform>فُتحت %1: %n علامة على اللوحة. دورك.</numerusform>
-            <numerusform>فُتحت %1: %n علامة على اللوحة. دورك.</numerusform>
+            <numerusform>تم فتح %1: الرقعة فارغة. دورك.</numerusform>
+            <numerusform>تم فتح %1: على الرقعة علامة واحدة. دورك.</numerusform>
+            <numerusform>تم فتح %1: على الرقعة علامتان. دورك.</numerusform>
+            <numerusform>تم فتح %1: على الرقعة %n علامات. دورك.</numerusform>
+            <numerusform>تم فتح %1: على الرقعة %n علامة. دورك.</numerusform>
+            <numerusform>تم فتح %1: على الرقعة %n علامة. دورك.</numerusform>
         </translation>
     </message>
     <message>
@@ -209,7 +209,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>The game is over. %1 starts a new game.</source>
         <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
-        <translation>انتهت المباراة. %1 يبدأ مباراة جديدة.</translation>
+        <translation>انتهت المباراة. اضغط %1 لتبدأ مباراة جديدة.</translation>
     </message>
     <message>
         <source>Row %1</source>
@@ -250,9 +250,9 @@ Try &apos;pentavo --help&apos; for more.
         <source>%1: %2; %n empty.</source>
         <extracomment>A line of the board; %1 is its name (&quot;Row 9&quot;), %2 its marks (&quot;H cross and I circle&quot;), then how many of its cells are empty.</extracomment>
         <translation>
-            <numerusform>%1: %2؛ لا خانات فارغة (%n).</numerusform>
-            <numerusform>%1: %2؛ خانة فارغة واحدة (%n).</numerusform>
-            <numerusform>%1: %2؛ خانتان فارغتان (%n).</numerusform>
+            <numerusform>%1: %2؛ لا خانات فارغة.</numerusform>
+            <numerusform>%1: %2؛ خانة فارغة واحدة.</numerusform>
+            <numerusform>%1: %2؛ خانتان فارغتان.</numerusform>
             <numerusform>%1: %2؛ %n خانات فارغة.</numerusform>
             <numerusform>%1: %2؛ %n خانة فارغة.</numerusform>
             <numerusform>%1: %2؛ %n خانة فارغة.</numerusform>

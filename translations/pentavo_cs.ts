@@ -193,9 +193,9 @@ Více řekne „pentavo --help“.
         <source>Opened %1: %n marks on the board. Your move.</source>
         <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
         <translation>
-            <numerusform>Otevřeno %1: %n značka na desce. Jste na tahu.</numerusform>
-            <numerusform>Otevřeno %1: %n značky na desce. Jste na tahu.</numerusform>
-            <numerusform>Otevřeno %1: %n značek na desce. Jste na tahu.</numerusform>
+            <numerusform>Otevřeno %1: na ploše je %n značka. Jste na tahu.</numerusform>
+            <numerusform>Otevřeno %1: na ploše jsou %n značky. Jste na tahu.</numerusform>
+            <numerusform>Otevřeno %1: na ploše je %n značek. Jste na tahu.</numerusform>
         </translation>
     </message>
     <message>
@@ -206,12 +206,12 @@ Více řekne „pentavo --help“.
     <message>
         <source>The game is over. %1 starts a new game.</source>
         <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
-        <translation>Hra skončila. %1 začne novou hru.</translation>
+        <translation>Partie skončila. %1 začne novou hru.</translation>
     </message>
     <message>
         <source>Row %1</source>
         <extracomment>A row of the board read out by its key; %1 is its number, 1 to 15.</extracomment>
-        <translation>Řada %1</translation>
+        <translation>Řádek %1</translation>
     </message>
     <message>
         <source>Column %1</source>
@@ -221,7 +221,7 @@ Více řekne „pentavo --help“.
     <message>
         <source>Diagonal %1 to %2</source>
         <extracomment>A diagonal of the board read out by its key, from its first cell to its last.</extracomment>
-        <translation>Úhlopříčka %1 až %2</translation>
+        <translation>Úhlopříčka od %1 do %2</translation>
     </message>
     <message>
         <source>%1 cross</source>
@@ -236,7 +236,7 @@ Více řekne „pentavo --help“.
     <message>
         <source>%1: empty.</source>
         <extracomment>A line of the board without a mark; %1 is its name, e.g. &quot;Row 9&quot;.</extracomment>
-        <translation>%1: prázdná.</translation>
+        <translation>%1: vše prázdné.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -481,7 +481,7 @@ Dotazy a nápady: %2</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
-        <translation>Verze 0.1 (ukázka)</translation>
+        <translation>Verze 0.1 (demoverze)</translation>
     </message>
 </context>
 <context>

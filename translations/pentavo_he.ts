@@ -172,17 +172,17 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>Nothing to take back.</source>
         <extracomment>Undo found no moves it may take back.</extracomment>
-        <translation>אין מה לבטל.</translation>
+        <translation>אין מהלכים להחזיר.</translation>
     </message>
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>בוטל: אתה %1, המחשב %2.</translation>
+        <translation>הוחזרו: אתה %1, המחשב %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>בוטל: המחשב %1, אתה %2.</translation>
+        <translation>הוחזרו: המחשב %1, אתה %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -193,8 +193,8 @@ Try &apos;pentavo --help&apos; for more.
         <source>Opened %1: %n marks on the board. Your move.</source>
         <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
         <translation>
-            <numerusform>נפתח %1: סימן %n על הלוח. תורך.</numerusform>
-            <numerusform>נפתח %1: %n סימנים על הלוח. תורך.</numerusform>
+            <numerusform>נפתח %1: על הלוח סימן אחד. תורך.</numerusform>
+            <numerusform>נפתח %1: על הלוח %n סימנים. תורך.</numerusform>
         </translation>
     </message>
     <message>
@@ -235,7 +235,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>%1: empty.</source>
         <extracomment>A line of the board without a mark; %1 is its name, e.g. &quot;Row 9&quot;.</extracomment>
-        <translation>%1: ריקה.</translation>
+        <translation>%1: אין סימנים.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -246,8 +246,8 @@ Try &apos;pentavo --help&apos; for more.
         <source>%1: %2; %n empty.</source>
         <extracomment>A line of the board; %1 is its name (&quot;Row 9&quot;), %2 its marks (&quot;H cross and I circle&quot;), then how many of its cells are empty.</extracomment>
         <translation>
-            <numerusform>%1: %2; %n ריקה.</numerusform>
-            <numerusform>%1: %2; %n ריקות.</numerusform>
+            <numerusform>%1: %2; משבצת ריקה אחת.</numerusform>
+            <numerusform>%1: %2; %n משבצות ריקות.</numerusform>
         </translation>
     </message>
 </context>

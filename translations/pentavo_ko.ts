@@ -172,17 +172,17 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>Nothing to take back.</source>
         <extracomment>Undo found no moves it may take back.</extracomment>
-        <translation>되돌릴 수가 없습니다.</translation>
+        <translation>무를 수가 없습니다.</translation>
     </message>
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>되돌림: 나 %1, 컴퓨터 %2.</translation>
+        <translation>물린 수: 나 %1, 컴퓨터 %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>되돌림: 컴퓨터 %1, 나 %2.</translation>
+        <translation>물린 수: 컴퓨터 %1, 나 %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -193,18 +193,18 @@ Try &apos;pentavo --help&apos; for more.
         <source>Opened %1: %n marks on the board. Your move.</source>
         <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
         <translation>
-            <numerusform>%1 열림: 판에 표시 %n개. 내 차례입니다.</numerusform>
+            <numerusform>%1을(를) 열었습니다. 오목판에 표 %n개, 내 차례입니다.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is taken.</source>
         <extracomment>The person tried to play on a cell that holds a mark, e.g. &quot;H9 is taken.&quot;; nothing was played.</extracomment>
-        <translation>%1은(는) 이미 놓인 칸입니다.</translation>
+        <translation>%1에는 이미 표가 있습니다.</translation>
     </message>
     <message>
         <source>The game is over. %1 starts a new game.</source>
         <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
-        <translation>게임이 끝났습니다. %1 키로 새 판을 시작합니다.</translation>
+        <translation>판이 끝났습니다. %1 키를 누르면 새 판을 시작합니다.</translation>
     </message>
     <message>
         <source>Row %1</source>
@@ -219,7 +219,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>Diagonal %1 to %2</source>
         <extracomment>A diagonal of the board read out by its key, from its first cell to its last.</extracomment>
-        <translation>대각선 %1에서 %2</translation>
+        <translation>%1에서 %2까지 대각선</translation>
     </message>
     <message>
         <source>%1 cross</source>

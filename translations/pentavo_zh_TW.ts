@@ -6,12 +6,12 @@
     <message>
         <source>%1, cross, last move</source>
         <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
-        <translation>%1，叉，最後一步</translation>
+        <translation>%1，叉，最後一手</translation>
     </message>
     <message>
         <source>%1, circle, last move</source>
         <extracomment>A cell as a screen reader names it, e.g. &quot;H8, circle, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
-        <translation>%1，圈，最後一步</translation>
+        <translation>%1，圈，最後一手</translation>
     </message>
     <message>
         <source>%1, cross</source>
@@ -234,7 +234,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>%1: empty.</source>
         <extracomment>A line of the board without a mark; %1 is its name, e.g. &quot;Row 9&quot;.</extracomment>
-        <translation>%1：空。</translation>
+        <translation>%1：全是空格。</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -245,7 +245,7 @@ Try &apos;pentavo --help&apos; for more.
         <source>%1: %2; %n empty.</source>
         <extracomment>A line of the board; %1 is its name (&quot;Row 9&quot;), %2 its marks (&quot;H cross and I circle&quot;), then how many of its cells are empty.</extracomment>
         <translation>
-            <numerusform>%1：%2；%n 個空。</numerusform>
+            <numerusform>%1：%2；%n 個空格。</numerusform>
         </translation>
     </message>
 </context>
