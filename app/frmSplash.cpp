@@ -1,7 +1,9 @@
 #include "app/frmSplash.h"
 
 #include "forms/ApplyResourceCaptions.h"
+#include "forms/FitCaptions.h"
 #include "forms/LoadedForms.h"
+#include "forms/MirrorLayout.h"
 #include "forms/PictureBox.h"
 #include "forms/Twips.h"
 #include "resources/pictures/Pictures.h"
@@ -102,6 +104,8 @@ void frmSplash::Form_Load() {
     for (QLabel* label : {lblProductName, lblPlatform, lblVersion, lblCopyright, lblCompany}) {
         FitToText(*label);
     }
+    HeightenToGlyphs(*this);
+    MirrorLayout(*this);
 }
 
 void frmSplash::ShowPainted(int limitMs) {

@@ -139,6 +139,7 @@ void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, fl
         return;
     PlacePlayerMove(static_cast<std::int16_t>(cell->col), static_cast<std::int16_t>(cell->row));
     if (FindFive(state_.Board) != Empty) {
+        //: Message box: your move completed five in a row.
         view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "You win"));
         state_.GameOver = true;
     }
@@ -147,12 +148,14 @@ void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, fl
         state_.Thinking = true;
         PlaceComputerMove();
         if (FindFive(state_.Board) != Empty) {
+            //: Message box: the computer completed five in a row; "I" is the computer.
             view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "I win"));
             state_.GameOver = true;
         }
         state_.Thinking = false;
     }
     if (!state_.GameOver && state_.MoveCount >= CellCount) {
+        //: Message box: the board is full and nobody has five in a row; the game is drawn.
         view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "Draw"));
         state_.GameOver = true;
     }

@@ -15,10 +15,14 @@ Outcome CheckGameRecord(const MoveLog& log) {
         std::int16_t row = 0;
         if (!DecodeMove(log[i], col, row))
             return Outcome::Failed(
+                //: A saved game is refused: %1 is the number of the move in the game (1 for the
+                //: first), %2 the byte read from the file.
                 Sentence(QT_TRANSLATE_NOOP("Outcome", "Move %1 names no cell (code %2)."),
                          {move, Sentence::Verbatim(std::to_string(log[i]))}));
         if (const std::int16_t owner = takenBy(col, row); owner != 0)
             return Outcome::Failed(
+                //: A saved game is refused: move number %1 puts a mark on the cell that move number
+                //: %2 already took.
                 Sentence(QT_TRANSLATE_NOOP("Outcome", "Move %1 repeats the cell of move %2."),
                          {move, Sentence::Verbatim(std::to_string(owner))}));
         takenBy(col, row) = static_cast<std::int16_t>(i + 1);

@@ -85,6 +85,7 @@ Sentence FileFailure(FileAction action, const std::string& path, Sentence reason
 }
 
 Sentence NotARegularFile() {
+    //: Why a game cannot be opened or saved: the name is a folder or a device, not a file.
     return Sentence(QT_TRANSLATE_NOOP("Outcome", "Not a regular file"));
 }
 

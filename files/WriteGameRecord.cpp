@@ -19,6 +19,8 @@ Outcome ToBytes(const MoveLog& log, RecordBytes& bytes) {
     for (std::size_t k = 0; k < log.size(); ++k) {
         if (log[k] < 0 || log[k] > std::numeric_limits<unsigned char>::max())
             return Outcome::Failed(Sentence(
+                //: Saving fails: %1 is the place in the list of the game's moves, %2 the move's
+                //: code, which a file of one byte per move cannot hold.
                 QT_TRANSLATE_NOOP("Outcome",
                                   "Entry %1 of the move log does not fit in a byte (code %2)."),
                 {Sentence::Verbatim(std::to_string(k + 1)),

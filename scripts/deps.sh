@@ -72,7 +72,8 @@ cppcheck               cppcheck
 libraries='
 qt6-base-dev           Qt 6 Widgets, PrintSupport and Test
 fonts-dejavu-core      the fonts every window draws its text in
-fonts-wqy-zenhei       Japanese and Chinese glyphs, for the tests in those languages
+fonts-noto-cjk         Japanese, Chinese and Korean glyphs, as a Debian desktop draws them, for the tests
+fonts-noto-core        Arabic and Hebrew glyphs, the same
 qt6-tools-dev          the translations in the build (Qt6 LinguistTools)
 qt6-l10n-tools         lupdate and lrelease, which that build calls
 qt6-translations-l10n  the translations of Qt itself (the buttons of its dialogs), loaded beside ours

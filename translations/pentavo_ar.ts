@@ -72,14 +72,17 @@ Try &apos;pentavo --help&apos; for more.
     <name>Game</name>
     <message>
         <source>You win</source>
+        <extracomment>Message box: your move completed five in a row.</extracomment>
         <translation>لقد فزت!</translation>
     </message>
     <message>
         <source>I win</source>
+        <extracomment>Message box: the computer completed five in a row; &quot;I&quot; is the computer.</extracomment>
         <translation>فاز الحاسوب</translation>
     </message>
     <message>
         <source>Draw</source>
+        <extracomment>Message box: the board is full and nobody has five in a row; the game is drawn.</extracomment>
         <translation>تعادل</translation>
     </message>
 </context>
@@ -87,10 +90,12 @@ Try &apos;pentavo --help&apos; for more.
     <name>Outcome</name>
     <message>
         <source>Move %1 names no cell (code %2).</source>
+        <extracomment>A saved game is refused: %1 is the number of the move in the game (1 for the first), %2 the byte read from the file.</extracomment>
         <translation>النقلة %1 لا تشير إلى أي خانة (الرمز %2).</translation>
     </message>
     <message>
         <source>Move %1 repeats the cell of move %2.</source>
+        <extracomment>A saved game is refused: move number %1 puts a mark on the cell that move number %2 already took.</extracomment>
         <translation>النقلة %1 في خانة النقلة %2 نفسها.</translation>
     </message>
     <message>
@@ -111,10 +116,12 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>Not a regular file</source>
+        <extracomment>Why a game cannot be opened or saved: the name is a folder or a device, not a file.</extracomment>
         <translation>ليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <extracomment>Saving fails: %1 is the place in the list of the game&apos;s moves, %2 the move&apos;s code, which a file of one byte per move cannot hold.</extracomment>
         <translation>المُدخل %1 في سجل النقلات لا يتسع له بايت واحد (الرمز %2).</translation>
     </message>
     <message>
@@ -127,6 +134,7 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>The form can&apos;t be printed.</source>
+        <extracomment>Printing failed; &quot;the form&quot; is the main window with the board.</extracomment>
         <translation>تعذّرت طباعة النافذة.</translation>
     </message>
     <message>
@@ -140,6 +148,14 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>لا يمكن فتح إلا سجل مباراة واحد، لكن أُعطي «%1» و«%2»</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text to translate: LTR for a language written from left to right, RTL for one written from right to left (Arabic, Hebrew).</extracomment>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
@@ -299,6 +315,7 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>&amp;Undo</source>
+        <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
         <translation>ترا&amp;جع عن نقلة</translation>
     </message>
     <message>
@@ -327,90 +344,116 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>&amp;About </source>
+        <extracomment>Help menu: opens the About box.</extracomment>
         <translation>&amp;حول </translation>
     </message>
     <message>
         <source>New</source>
+        <extracomment>Tooltip of the toolbar button that starts a new game (File &gt; New).</extracomment>
         <translation>مباراة جديدة</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Tooltip of the toolbar button that opens a saved game (File &gt; Open).</extracomment>
         <translation>فتح</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Tooltip of the toolbar button that saves the game (File &gt; Save).</extracomment>
         <translation>حفظ</translation>
     </message>
     <message>
         <source>Print</source>
+        <extracomment>Tooltip of the toolbar button that prints the window (File &gt; Print).</extracomment>
         <translation>طباعة</translation>
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
         <translation>تراجع عن نقلة</translation>
     </message>
     <message>
         <source>Copyright</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>حقوق النشر</translation>
     </message>
     <message>
         <source>Company</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>الشركة</translation>
     </message>
     <message>
         <source>Warning</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>تحذير</translation>
     </message>
     <message>
         <source>Version</source>
+        <extracomment>Splash window: replaced by the version number before it is shown.
+----------
+About box: replaced by the version line before it is shown.</extracomment>
         <translation>الإصدار</translation>
     </message>
     <message>
         <source>Platform</source>
+        <extracomment>Splash window: a label showing this word itself, under the program&apos;s name.</extracomment>
         <translation>المنصة</translation>
     </message>
     <message>
         <source>CompanyProduct</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>منتج الشركة</translation>
     </message>
     <message>
         <source>Product</source>
+        <extracomment>Splash window: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>المنتج</translation>
     </message>
     <message>
         <source>LicenseTo</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>مرخّص لـ</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Title of the Options dialog.</extracomment>
         <translation>خيارات</translation>
     </message>
     <message>
         <source>Sample 1</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>عينة 1</translation>
     </message>
     <message>
         <source>Sample 2</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>عينة 2</translation>
     </message>
     <message>
         <source>Sample 3</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>عينة 3</translation>
     </message>
     <message>
         <source>Sample 4</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>عينة 4</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>&amp;تطبيق</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Options dialog button: closes it and keeps the options as they were.</extracomment>
         <translation>إلغاء</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Options dialog button.
+----------
+About box button.</extracomment>
         <translation>موافق</translation>
     </message>
     <message>
@@ -419,22 +462,27 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>&amp;System Info...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>معلومات ال&amp;نظام...</translation>
     </message>
     <message>
         <source>Warning: ...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>تحذير: ...</translation>
     </message>
     <message>
         <source>Application Title</source>
+        <extracomment>About box: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>عنوان التطبيق</translation>
     </message>
     <message>
         <source>App Description</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>وصف التطبيق</translation>
     </message>
     <message>
         <source>Mark &amp;Last Move</source>
+        <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>&amp;تمييز آخر نقلة</translation>
     </message>
 </context>
@@ -454,10 +502,12 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>Back</source>
+        <extracomment>Help window button: back to the place read before.</extracomment>
         <translation>رجوع</translation>
     </message>
     <message>
         <source>Home</source>
+        <extracomment>Help window button: back to the help&apos;s beginning (not the Home key).</extracomment>
         <translation>البداية</translation>
     </message>
 </context>
@@ -465,6 +515,7 @@ Try &apos;pentavo --help&apos; for more.
     <name>pentavo::StatusBar</name>
     <message>
         <source>Status</source>
+        <extracomment>The status bar&apos;s first panel, beside the date and the time.</extracomment>
         <translation>الحالة</translation>
     </message>
 </context>
@@ -478,15 +529,18 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>Released %1
 Questions and ideas: %2</source>
+        <extracomment>About box: %1 is the release date, %2 the address for questions and ideas.</extracomment>
         <translation>صدر في %1
 أسئلة وأفكار: %2</translation>
     </message>
     <message>
         <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <extracomment>About box, after the copyright line: the program&apos;s licence in brief.</extracomment>
         <translation>برنامج حر، رخصة GNU GPL 3 أو أحدث، بلا أي ضمان.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
+        <extracomment>About box: the version line as designed, not the program&apos;s version.</extracomment>
         <translation>الإصدار 0.1 (تجريبي)</translation>
     </message>
 </context>
@@ -494,6 +548,7 @@ Questions and ideas: %2</source>
     <name>pentavo::frmMain</name>
     <message>
         <source>Board</source>
+        <extracomment>What a screen reader calls the playing board.</extracomment>
         <translation>الرقعة</translation>
     </message>
     <message>
@@ -514,22 +569,27 @@ Questions and ideas: %2</source>
     </message>
     <message>
         <source>Page Setup</source>
+        <extracomment>Title of the printer dialog of File &gt; Page Setup.</extracomment>
         <translation>إعداد الصفحة</translation>
     </message>
     <message>
         <source>All Files (*.pnv)</source>
+        <extracomment>The file dialog&apos;s filter for saved games; keep &quot;(*.pnv)&quot;.</extracomment>
         <translation>سجلات المباريات (*.pnv)</translation>
     </message>
     <message>
         <source>Empty file</source>
+        <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
         <translation>ملف فارغ</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Title of the file dialog that saves the game.</extracomment>
         <translation>حفظ</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Title of the file dialog that opens a saved game.</extracomment>
         <translation>فتح</translation>
     </message>
     <message>
@@ -541,22 +601,27 @@ Questions and ideas: %2</source>
     <name>pentavo::frmOptions</name>
     <message>
         <source>Partner selection</source>
+        <extracomment>Options dialog: the frame around &quot;Computer first&quot; and &quot;Computer second&quot;. It chooses who moves first, not an opponent; say it by meaning (&quot;Who moves first?&quot;).</extracomment>
         <translation>من يبدأ؟</translation>
     </message>
     <message>
         <source>Computer first</source>
+        <extracomment>Option: the computer opens each new game with a cross in the centre. The computer scores the board for crosses at once.</extracomment>
         <translation>الحاسوب يبدأ</translation>
     </message>
     <message>
         <source>Computer second</source>
+        <extracomment>Option: you open each new game; the computer moves second, with circles, and scores the board for circles at once.</extracomment>
         <translation>أنت تبدأ</translation>
     </message>
     <message>
         <source>Undo moves</source>
+        <extracomment>Check box: whether Edit &gt; Undo may take back moves. A permission (&quot;Allow taking back moves&quot;), with the same word as the Undo command.</extracomment>
         <translation>السماح بالتراجع عن النقلات</translation>
     </message>
     <message>
         <source>Sound</source>
+        <extracomment>Check box: whether each move of the computer beeps.</extracomment>
         <translation>الصوت</translation>
     </message>
 </context>

@@ -72,14 +72,17 @@ Prova «pentavo --help» per a més informació.
     <name>Game</name>
     <message>
         <source>You win</source>
+        <extracomment>Message box: your move completed five in a row.</extracomment>
         <translation>Has guanyat</translation>
     </message>
     <message>
         <source>I win</source>
+        <extracomment>Message box: the computer completed five in a row; &quot;I&quot; is the computer.</extracomment>
         <translation>He guanyat</translation>
     </message>
     <message>
         <source>Draw</source>
+        <extracomment>Message box: the board is full and nobody has five in a row; the game is drawn.</extracomment>
         <translation>Empat</translation>
     </message>
 </context>
@@ -87,10 +90,12 @@ Prova «pentavo --help» per a més informació.
     <name>Outcome</name>
     <message>
         <source>Move %1 names no cell (code %2).</source>
+        <extracomment>A saved game is refused: %1 is the number of the move in the game (1 for the first), %2 the byte read from the file.</extracomment>
         <translation>La jugada %1 no indica cap casella (codi %2).</translation>
     </message>
     <message>
         <source>Move %1 repeats the cell of move %2.</source>
+        <extracomment>A saved game is refused: move number %1 puts a mark on the cell that move number %2 already took.</extracomment>
         <translation>La jugada %1 repeteix la casella de la jugada %2.</translation>
     </message>
     <message>
@@ -111,10 +116,12 @@ Prova «pentavo --help» per a més informació.
     </message>
     <message>
         <source>Not a regular file</source>
+        <extracomment>Why a game cannot be opened or saved: the name is a folder or a device, not a file.</extracomment>
         <translation>No és un fitxer normal</translation>
     </message>
     <message>
         <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <extracomment>Saving fails: %1 is the place in the list of the game&apos;s moves, %2 the move&apos;s code, which a file of one byte per move cannot hold.</extracomment>
         <translation>L’entrada %1 de la llista de jugades no cap en un byte (codi %2).</translation>
     </message>
     <message>
@@ -127,6 +134,7 @@ Prova «pentavo --help» per a més informació.
     </message>
     <message>
         <source>The form can&apos;t be printed.</source>
+        <extracomment>Printing failed; &quot;the form&quot; is the main window with the board.</extracomment>
         <translation>No es pot imprimir la finestra.</translation>
     </message>
     <message>
@@ -140,6 +148,14 @@ Prova «pentavo --help» per a més informació.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>només es pot obrir una partida desada, però se n’han indicat dues: «%1» i «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text to translate: LTR for a language written from left to right, RTL for one written from right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -291,6 +307,7 @@ Prova «pentavo --help» per a més informació.
     </message>
     <message>
         <source>&amp;Undo</source>
+        <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
         <translation>&amp;Desfés</translation>
     </message>
     <message>
@@ -319,90 +336,116 @@ Prova «pentavo --help» per a més informació.
     </message>
     <message>
         <source>&amp;About </source>
+        <extracomment>Help menu: opens the About box.</extracomment>
         <translation>&amp;Quant a </translation>
     </message>
     <message>
         <source>New</source>
+        <extracomment>Tooltip of the toolbar button that starts a new game (File &gt; New).</extracomment>
         <translation>Nova partida</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Tooltip of the toolbar button that opens a saved game (File &gt; Open).</extracomment>
         <translation>Obre</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Tooltip of the toolbar button that saves the game (File &gt; Save).</extracomment>
         <translation>Desa</translation>
     </message>
     <message>
         <source>Print</source>
+        <extracomment>Tooltip of the toolbar button that prints the window (File &gt; Print).</extracomment>
         <translation>Imprimeix</translation>
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
         <translation>Desfés</translation>
     </message>
     <message>
         <source>Copyright</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Drets d’autor</translation>
     </message>
     <message>
         <source>Company</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Empresa</translation>
     </message>
     <message>
         <source>Warning</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Avís</translation>
     </message>
     <message>
         <source>Version</source>
+        <extracomment>Splash window: replaced by the version number before it is shown.
+----------
+About box: replaced by the version line before it is shown.</extracomment>
         <translation>Versió</translation>
     </message>
     <message>
         <source>Platform</source>
+        <extracomment>Splash window: a label showing this word itself, under the program&apos;s name.</extracomment>
         <translation>Plataforma</translation>
     </message>
     <message>
         <source>CompanyProduct</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Producte de l’empresa</translation>
     </message>
     <message>
         <source>Product</source>
+        <extracomment>Splash window: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Producte</translation>
     </message>
     <message>
         <source>LicenseTo</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Llicenciat a</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Title of the Options dialog.</extracomment>
         <translation>Opcions</translation>
     </message>
     <message>
         <source>Sample 1</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Exemple 1</translation>
     </message>
     <message>
         <source>Sample 2</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Exemple 2</translation>
     </message>
     <message>
         <source>Sample 3</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Exemple 3</translation>
     </message>
     <message>
         <source>Sample 4</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Exemple 4</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>&amp;Aplica</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Options dialog button: closes it and keeps the options as they were.</extracomment>
         <translation>Cancel·la</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Options dialog button.
+----------
+About box button.</extracomment>
         <translation>D’acord</translation>
     </message>
     <message>
@@ -411,22 +454,27 @@ Prova «pentavo --help» per a més informació.
     </message>
     <message>
         <source>&amp;System Info...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Informació del &amp;sistema...</translation>
     </message>
     <message>
         <source>Warning: ...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Avís: ...</translation>
     </message>
     <message>
         <source>Application Title</source>
+        <extracomment>About box: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Títol de l’aplicació</translation>
     </message>
     <message>
         <source>App Description</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Descripció de l’aplicació</translation>
     </message>
     <message>
         <source>Mark &amp;Last Move</source>
+        <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Marca l’&amp;última jugada</translation>
     </message>
 </context>
@@ -446,10 +494,12 @@ Prova «pentavo --help» per a més informació.
     </message>
     <message>
         <source>Back</source>
+        <extracomment>Help window button: back to the place read before.</extracomment>
         <translation>Enrere</translation>
     </message>
     <message>
         <source>Home</source>
+        <extracomment>Help window button: back to the help&apos;s beginning (not the Home key).</extracomment>
         <translation>Inici</translation>
     </message>
 </context>
@@ -457,6 +507,7 @@ Prova «pentavo --help» per a més informació.
     <name>pentavo::StatusBar</name>
     <message>
         <source>Status</source>
+        <extracomment>The status bar&apos;s first panel, beside the date and the time.</extracomment>
         <translation>Estat</translation>
     </message>
 </context>
@@ -470,15 +521,18 @@ Prova «pentavo --help» per a més informació.
     <message>
         <source>Released %1
 Questions and ideas: %2</source>
+        <extracomment>About box: %1 is the release date, %2 the address for questions and ideas.</extracomment>
         <translation>Publicat el %1
 Preguntes i idees: %2</translation>
     </message>
     <message>
         <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <extracomment>About box, after the copyright line: the program&apos;s licence in brief.</extracomment>
         <translation>Programari lliure, GNU GPL 3 o posterior, sense garantia.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
+        <extracomment>About box: the version line as designed, not the program&apos;s version.</extracomment>
         <translation>Versió 0.1 (demo)</translation>
     </message>
 </context>
@@ -486,6 +540,7 @@ Preguntes i idees: %2</translation>
     <name>pentavo::frmMain</name>
     <message>
         <source>Board</source>
+        <extracomment>What a screen reader calls the playing board.</extracomment>
         <translation>Tauler</translation>
     </message>
     <message>
@@ -506,22 +561,27 @@ Preguntes i idees: %2</translation>
     </message>
     <message>
         <source>Page Setup</source>
+        <extracomment>Title of the printer dialog of File &gt; Page Setup.</extracomment>
         <translation>Configuració de la pàgina</translation>
     </message>
     <message>
         <source>All Files (*.pnv)</source>
+        <extracomment>The file dialog&apos;s filter for saved games; keep &quot;(*.pnv)&quot;.</extracomment>
         <translation>Partides desades (*.pnv)</translation>
     </message>
     <message>
         <source>Empty file</source>
+        <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
         <translation>Fitxer buit</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Title of the file dialog that saves the game.</extracomment>
         <translation>Desa</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Title of the file dialog that opens a saved game.</extracomment>
         <translation>Obre</translation>
     </message>
     <message>
@@ -533,22 +593,27 @@ Preguntes i idees: %2</translation>
     <name>pentavo::frmOptions</name>
     <message>
         <source>Partner selection</source>
+        <extracomment>Options dialog: the frame around &quot;Computer first&quot; and &quot;Computer second&quot;. It chooses who moves first, not an opponent; say it by meaning (&quot;Who moves first?&quot;).</extracomment>
         <translation>Qui comença?</translation>
     </message>
     <message>
         <source>Computer first</source>
+        <extracomment>Option: the computer opens each new game with a cross in the centre. The computer scores the board for crosses at once.</extracomment>
         <translation>Comença l’ordinador</translation>
     </message>
     <message>
         <source>Computer second</source>
+        <extracomment>Option: you open each new game; the computer moves second, with circles, and scores the board for circles at once.</extracomment>
         <translation>Comences tu</translation>
     </message>
     <message>
         <source>Undo moves</source>
+        <extracomment>Check box: whether Edit &gt; Undo may take back moves. A permission (&quot;Allow taking back moves&quot;), with the same word as the Undo command.</extracomment>
         <translation>Permet desfer jugades</translation>
     </message>
     <message>
         <source>Sound</source>
+        <extracomment>Check box: whether each move of the computer beeps.</extracomment>
         <translation>So</translation>
     </message>
 </context>

@@ -51,7 +51,7 @@ Five in a row against the computer.
   --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>Aufruf: pentavo [DATEI]
-Fünf in einer Reihe gegen den Computer.
+Fünf gewinnt gegen den Computer.
 
   DATEI        ein gespeichertes Spiel (.pnv), das nach dem Start der ersten Partie geöffnet wird
   -h, --help   diese Hilfe zeigen und beenden
@@ -72,14 +72,17 @@ Try &apos;pentavo --help&apos; for more.
     <name>Game</name>
     <message>
         <source>You win</source>
-        <translation>Sie gewinnen</translation>
+        <extracomment>Message box: your move completed five in a row.</extracomment>
+        <translation>Sie haben gewonnen!</translation>
     </message>
     <message>
         <source>I win</source>
-        <translation>Ich gewinne</translation>
+        <extracomment>Message box: the computer completed five in a row; &quot;I&quot; is the computer.</extracomment>
+        <translation>Ich habe gewonnen!</translation>
     </message>
     <message>
         <source>Draw</source>
+        <extracomment>Message box: the board is full and nobody has five in a row; the game is drawn.</extracomment>
         <translation>Unentschieden</translation>
     </message>
 </context>
@@ -87,14 +90,17 @@ Try &apos;pentavo --help&apos; for more.
     <name>Outcome</name>
     <message>
         <source>Move %1 names no cell (code %2).</source>
+        <extracomment>A saved game is refused: %1 is the number of the move in the game (1 for the first), %2 the byte read from the file.</extracomment>
         <translation>Zug %1 nennt kein Feld (Code %2).</translation>
     </message>
     <message>
         <source>Move %1 repeats the cell of move %2.</source>
+        <extracomment>A saved game is refused: move number %1 puts a mark on the cell that move number %2 already took.</extracomment>
         <translation>Zug %1 wiederholt das Feld von Zug %2.</translation>
     </message>
     <message>
         <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <extracomment>Saving fails: %1 is the place in the list of the game&apos;s moves, %2 the move&apos;s code, which a file of one byte per move cannot hold.</extracomment>
         <translation>Eintrag %1 der Zugliste passt nicht in ein Byte (Code %2).</translation>
     </message>
     <message>
@@ -115,10 +121,12 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>Not a regular file</source>
+        <extracomment>Why a game cannot be opened or saved: the name is a folder or a device, not a file.</extracomment>
         <translation>Keine reguläre Datei</translation>
     </message>
     <message>
         <source>The form can&apos;t be printed.</source>
+        <extracomment>Printing failed; &quot;the form&quot; is the main window with the board.</extracomment>
         <translation>Das Fenster kann nicht gedruckt werden.</translation>
     </message>
     <message>
@@ -140,6 +148,14 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>es kann nur ein Spielstand geöffnet werden, angegeben wurden aber „%1“ und „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text to translate: LTR for a language written from left to right, RTL for one written from right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -291,6 +307,7 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>&amp;Undo</source>
+        <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
@@ -319,90 +336,116 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>&amp;About </source>
+        <extracomment>Help menu: opens the About box.</extracomment>
         <translation>Ü&amp;ber </translation>
     </message>
     <message>
         <source>New</source>
+        <extracomment>Tooltip of the toolbar button that starts a new game (File &gt; New).</extracomment>
         <translation>Neu</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Tooltip of the toolbar button that opens a saved game (File &gt; Open).</extracomment>
         <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Tooltip of the toolbar button that saves the game (File &gt; Save).</extracomment>
         <translation>Speichern</translation>
     </message>
     <message>
         <source>Print</source>
+        <extracomment>Tooltip of the toolbar button that prints the window (File &gt; Print).</extracomment>
         <translation>Drucken</translation>
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
         <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Copyright</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Copyright</translation>
     </message>
     <message>
         <source>Company</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Firma</translation>
     </message>
     <message>
         <source>Warning</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Warnung</translation>
     </message>
     <message>
         <source>Version</source>
+        <extracomment>Splash window: replaced by the version number before it is shown.
+----------
+About box: replaced by the version line before it is shown.</extracomment>
         <translation>Version</translation>
     </message>
     <message>
         <source>Platform</source>
+        <extracomment>Splash window: a label showing this word itself, under the program&apos;s name.</extracomment>
         <translation>Plattform</translation>
     </message>
     <message>
         <source>CompanyProduct</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Firmenprodukt</translation>
     </message>
     <message>
         <source>Product</source>
+        <extracomment>Splash window: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Produkt</translation>
     </message>
     <message>
         <source>LicenseTo</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Lizenziert für</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Title of the Options dialog.</extracomment>
         <translation>Optionen</translation>
     </message>
     <message>
         <source>Sample 1</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Beispiel 1</translation>
     </message>
     <message>
         <source>Sample 2</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Beispiel 2</translation>
     </message>
     <message>
         <source>Sample 3</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Beispiel 3</translation>
     </message>
     <message>
         <source>Sample 4</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Beispiel 4</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Options dialog button: closes it and keeps the options as they were.</extracomment>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Options dialog button.
+----------
+About box button.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -411,22 +454,27 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>&amp;System Info...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>&amp;Systeminfo...</translation>
     </message>
     <message>
         <source>Warning: ...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Warnung: ...</translation>
     </message>
     <message>
         <source>Application Title</source>
+        <extracomment>About box: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Anwendungstitel</translation>
     </message>
     <message>
         <source>App Description</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Anwendungsbeschreibung</translation>
     </message>
     <message>
         <source>Mark &amp;Last Move</source>
+        <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>&amp;Letzten Zug markieren</translation>
     </message>
 </context>
@@ -446,10 +494,12 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>Back</source>
+        <extracomment>Help window button: back to the place read before.</extracomment>
         <translation>Zurück</translation>
     </message>
     <message>
         <source>Home</source>
+        <extracomment>Help window button: back to the help&apos;s beginning (not the Home key).</extracomment>
         <translation>Startseite</translation>
     </message>
 </context>
@@ -457,6 +507,7 @@ Try &apos;pentavo --help&apos; for more.
     <name>pentavo::StatusBar</name>
     <message>
         <source>Status</source>
+        <extracomment>The status bar&apos;s first panel, beside the date and the time.</extracomment>
         <translation>Status</translation>
     </message>
 </context>
@@ -464,15 +515,18 @@ Try &apos;pentavo --help&apos; for more.
     <name>pentavo::frmAbout</name>
     <message>
         <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <extracomment>About box, after the copyright line: the program&apos;s licence in brief.</extracomment>
         <translation>Freie Software, GNU GPL 3 oder später, ohne Gewährleistung.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
+        <extracomment>About box: the version line as designed, not the program&apos;s version.</extracomment>
         <translation>Version 0.1 (Demo)</translation>
     </message>
     <message>
         <source>Released %1
 Questions and ideas: %2</source>
+        <extracomment>About box: %1 is the release date, %2 the address for questions and ideas.</extracomment>
         <translation>Veröffentlicht am %1
 Fragen und Ideen: %2</translation>
     </message>
@@ -486,6 +540,7 @@ Fragen und Ideen: %2</translation>
     <name>pentavo::frmMain</name>
     <message>
         <source>Board</source>
+        <extracomment>What a screen reader calls the playing board.</extracomment>
         <translation>Spielbrett</translation>
     </message>
     <message>
@@ -502,22 +557,27 @@ Fragen und Ideen: %2</translation>
     </message>
     <message>
         <source>Page Setup</source>
+        <extracomment>Title of the printer dialog of File &gt; Page Setup.</extracomment>
         <translation>Seite einrichten</translation>
     </message>
     <message>
         <source>All Files (*.pnv)</source>
+        <extracomment>The file dialog&apos;s filter for saved games; keep &quot;(*.pnv)&quot;.</extracomment>
         <translation>Alle Dateien (*.pnv)</translation>
     </message>
     <message>
         <source>Empty file</source>
+        <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
         <translation>Leere Datei</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Title of the file dialog that saves the game.</extracomment>
         <translation>Speichern</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Title of the file dialog that opens a saved game.</extracomment>
         <translation>Öffnen</translation>
     </message>
     <message>
@@ -533,22 +593,27 @@ Fragen und Ideen: %2</translation>
     <name>pentavo::frmOptions</name>
     <message>
         <source>Partner selection</source>
-        <translation>Wahl des Partners</translation>
+        <extracomment>Options dialog: the frame around &quot;Computer first&quot; and &quot;Computer second&quot;. It chooses who moves first, not an opponent; say it by meaning (&quot;Who moves first?&quot;).</extracomment>
+        <translation>Wer beginnt?</translation>
     </message>
     <message>
         <source>Computer first</source>
+        <extracomment>Option: the computer opens each new game with a cross in the centre. The computer scores the board for crosses at once.</extracomment>
         <translation>Computer beginnt</translation>
     </message>
     <message>
         <source>Computer second</source>
-        <translation>Computer als Zweiter</translation>
+        <extracomment>Option: you open each new game; the computer moves second, with circles, and scores the board for circles at once.</extracomment>
+        <translation>Computer zieht als Zweiter</translation>
     </message>
     <message>
         <source>Undo moves</source>
-        <translation>Züge zurücknehmen</translation>
+        <extracomment>Check box: whether Edit &gt; Undo may take back moves. A permission (&quot;Allow taking back moves&quot;), with the same word as the Undo command.</extracomment>
+        <translation>Zurücknehmen erlauben</translation>
     </message>
     <message>
         <source>Sound</source>
+        <extracomment>Check box: whether each move of the computer beeps.</extracomment>
         <translation>Ton</translation>
     </message>
 </context>

@@ -51,7 +51,7 @@ Five in a row against the computer.
   --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
         <translation>Uso: pentavo [ARCHIVO]
-Cinco en línea contra el ordenador.
+Cinco en raya contra el ordenador.
 
   ARCHIVO      una partida guardada (.pnv) que se abre una vez empezada la primera partida
   -h, --help   mostrar esta ayuda y salir
@@ -72,14 +72,17 @@ Pruebe «pentavo --help» para saber más.
     <name>Game</name>
     <message>
         <source>You win</source>
+        <extracomment>Message box: your move completed five in a row.</extracomment>
         <translation>Usted gana</translation>
     </message>
     <message>
         <source>I win</source>
+        <extracomment>Message box: the computer completed five in a row; &quot;I&quot; is the computer.</extracomment>
         <translation>Gano yo</translation>
     </message>
     <message>
         <source>Draw</source>
+        <extracomment>Message box: the board is full and nobody has five in a row; the game is drawn.</extracomment>
         <translation>Empate</translation>
     </message>
 </context>
@@ -87,14 +90,17 @@ Pruebe «pentavo --help» para saber más.
     <name>Outcome</name>
     <message>
         <source>Move %1 names no cell (code %2).</source>
+        <extracomment>A saved game is refused: %1 is the number of the move in the game (1 for the first), %2 the byte read from the file.</extracomment>
         <translation>La jugada %1 no indica ninguna casilla (código %2).</translation>
     </message>
     <message>
         <source>Move %1 repeats the cell of move %2.</source>
+        <extracomment>A saved game is refused: move number %1 puts a mark on the cell that move number %2 already took.</extracomment>
         <translation>La jugada %1 repite la casilla de la jugada %2.</translation>
     </message>
     <message>
         <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <extracomment>Saving fails: %1 is the place in the list of the game&apos;s moves, %2 the move&apos;s code, which a file of one byte per move cannot hold.</extracomment>
         <translation>La entrada %1 de la lista de jugadas no cabe en un byte (código %2).</translation>
     </message>
     <message>
@@ -115,10 +121,12 @@ Pruebe «pentavo --help» para saber más.
     </message>
     <message>
         <source>Not a regular file</source>
+        <extracomment>Why a game cannot be opened or saved: the name is a folder or a device, not a file.</extracomment>
         <translation>No es un archivo normal</translation>
     </message>
     <message>
         <source>The form can&apos;t be printed.</source>
+        <extracomment>Printing failed; &quot;the form&quot; is the main window with the board.</extracomment>
         <translation>No se puede imprimir la ventana.</translation>
     </message>
     <message>
@@ -140,6 +148,14 @@ Pruebe «pentavo --help» para saber más.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>solo se puede abrir una partida, pero se dieron «%1» y «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text to translate: LTR for a language written from left to right, RTL for one written from right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -291,6 +307,7 @@ Pruebe «pentavo --help» para saber más.
     </message>
     <message>
         <source>&amp;Undo</source>
+        <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
@@ -319,90 +336,116 @@ Pruebe «pentavo --help» para saber más.
     </message>
     <message>
         <source>&amp;About </source>
+        <extracomment>Help menu: opens the About box.</extracomment>
         <translation>&amp;Acerca de </translation>
     </message>
     <message>
         <source>New</source>
+        <extracomment>Tooltip of the toolbar button that starts a new game (File &gt; New).</extracomment>
         <translation>Nuevo</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Tooltip of the toolbar button that opens a saved game (File &gt; Open).</extracomment>
         <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Tooltip of the toolbar button that saves the game (File &gt; Save).</extracomment>
         <translation>Guardar</translation>
     </message>
     <message>
         <source>Print</source>
+        <extracomment>Tooltip of the toolbar button that prints the window (File &gt; Print).</extracomment>
         <translation>Imprimir</translation>
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
         <translation>Deshacer</translation>
     </message>
     <message>
         <source>Copyright</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Copyright</translation>
     </message>
     <message>
         <source>Company</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Empresa</translation>
     </message>
     <message>
         <source>Warning</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Advertencia</translation>
     </message>
     <message>
         <source>Version</source>
+        <extracomment>Splash window: replaced by the version number before it is shown.
+----------
+About box: replaced by the version line before it is shown.</extracomment>
         <translation>Versión</translation>
     </message>
     <message>
         <source>Platform</source>
+        <extracomment>Splash window: a label showing this word itself, under the program&apos;s name.</extracomment>
         <translation>Plataforma</translation>
     </message>
     <message>
         <source>CompanyProduct</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Producto de la empresa</translation>
     </message>
     <message>
         <source>Product</source>
+        <extracomment>Splash window: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Producto</translation>
     </message>
     <message>
         <source>LicenseTo</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Con licencia para</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Title of the Options dialog.</extracomment>
         <translation>Opciones</translation>
     </message>
     <message>
         <source>Sample 1</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Muestra 1</translation>
     </message>
     <message>
         <source>Sample 2</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Muestra 2</translation>
     </message>
     <message>
         <source>Sample 3</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Muestra 3</translation>
     </message>
     <message>
         <source>Sample 4</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Muestra 4</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>A&amp;plicar</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Options dialog button: closes it and keeps the options as they were.</extracomment>
         <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Options dialog button.
+----------
+About box button.</extracomment>
         <translation>Aceptar</translation>
     </message>
     <message>
@@ -411,22 +454,27 @@ Pruebe «pentavo --help» para saber más.
     </message>
     <message>
         <source>&amp;System Info...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Información del &amp;sistema...</translation>
     </message>
     <message>
         <source>Warning: ...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Advertencia: ...</translation>
     </message>
     <message>
         <source>Application Title</source>
+        <extracomment>About box: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Título de la aplicación</translation>
     </message>
     <message>
         <source>App Description</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Descripción de la aplicación</translation>
     </message>
     <message>
         <source>Mark &amp;Last Move</source>
+        <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Marcar ú&amp;ltima jugada</translation>
     </message>
 </context>
@@ -446,10 +494,12 @@ Pruebe «pentavo --help» para saber más.
     </message>
     <message>
         <source>Back</source>
+        <extracomment>Help window button: back to the place read before.</extracomment>
         <translation>Atrás</translation>
     </message>
     <message>
         <source>Home</source>
+        <extracomment>Help window button: back to the help&apos;s beginning (not the Home key).</extracomment>
         <translation>Inicio</translation>
     </message>
 </context>
@@ -457,6 +507,7 @@ Pruebe «pentavo --help» para saber más.
     <name>pentavo::StatusBar</name>
     <message>
         <source>Status</source>
+        <extracomment>The status bar&apos;s first panel, beside the date and the time.</extracomment>
         <translation>Estado</translation>
     </message>
 </context>
@@ -464,15 +515,18 @@ Pruebe «pentavo --help» para saber más.
     <name>pentavo::frmAbout</name>
     <message>
         <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <extracomment>About box, after the copyright line: the program&apos;s licence in brief.</extracomment>
         <translation>Software libre, GNU GPL 3 o posterior, sin garantía.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
+        <extracomment>About box: the version line as designed, not the program&apos;s version.</extracomment>
         <translation>Versión 0.1 (demostración)</translation>
     </message>
     <message>
         <source>Released %1
 Questions and ideas: %2</source>
+        <extracomment>About box: %1 is the release date, %2 the address for questions and ideas.</extracomment>
         <translation>Publicado el %1
 Preguntas e ideas: %2</translation>
     </message>
@@ -486,6 +540,7 @@ Preguntas e ideas: %2</translation>
     <name>pentavo::frmMain</name>
     <message>
         <source>Board</source>
+        <extracomment>What a screen reader calls the playing board.</extracomment>
         <translation>Tablero</translation>
     </message>
     <message>
@@ -502,22 +557,27 @@ Preguntas e ideas: %2</translation>
     </message>
     <message>
         <source>Page Setup</source>
+        <extracomment>Title of the printer dialog of File &gt; Page Setup.</extracomment>
         <translation>Configurar página</translation>
     </message>
     <message>
         <source>All Files (*.pnv)</source>
+        <extracomment>The file dialog&apos;s filter for saved games; keep &quot;(*.pnv)&quot;.</extracomment>
         <translation>Todos los archivos (*.pnv)</translation>
     </message>
     <message>
         <source>Empty file</source>
+        <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
         <translation>Archivo vacío</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Title of the file dialog that saves the game.</extracomment>
         <translation>Guardar</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Title of the file dialog that opens a saved game.</extracomment>
         <translation>Abrir</translation>
     </message>
     <message>
@@ -533,22 +593,27 @@ Preguntas e ideas: %2</translation>
     <name>pentavo::frmOptions</name>
     <message>
         <source>Partner selection</source>
-        <translation>Elección de rival</translation>
+        <extracomment>Options dialog: the frame around &quot;Computer first&quot; and &quot;Computer second&quot;. It chooses who moves first, not an opponent; say it by meaning (&quot;Who moves first?&quot;).</extracomment>
+        <translation>¿Quién empieza?</translation>
     </message>
     <message>
         <source>Computer first</source>
+        <extracomment>Option: the computer opens each new game with a cross in the centre. The computer scores the board for crosses at once.</extracomment>
         <translation>El ordenador empieza</translation>
     </message>
     <message>
         <source>Computer second</source>
-        <translation>El ordenador juega segundo</translation>
+        <extracomment>Option: you open each new game; the computer moves second, with circles, and scores the board for circles at once.</extracomment>
+        <translation>El ordenador juega en segundo lugar</translation>
     </message>
     <message>
         <source>Undo moves</source>
-        <translation>Deshacer jugadas</translation>
+        <extracomment>Check box: whether Edit &gt; Undo may take back moves. A permission (&quot;Allow taking back moves&quot;), with the same word as the Undo command.</extracomment>
+        <translation>Permitir deshacer jugadas</translation>
     </message>
     <message>
         <source>Sound</source>
+        <extracomment>Check box: whether each move of the computer beeps.</extracomment>
         <translation>Sonido</translation>
     </message>
 </context>

@@ -72,29 +72,35 @@ Essayez « pentavo --help » pour en savoir plus.
     <name>Game</name>
     <message>
         <source>You win</source>
+        <extracomment>Message box: your move completed five in a row.</extracomment>
         <translation>Vous avez gagné</translation>
     </message>
     <message>
         <source>I win</source>
+        <extracomment>Message box: the computer completed five in a row; &quot;I&quot; is the computer.</extracomment>
         <translation>J’ai gagné</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation>Match nul</translation>
+        <extracomment>Message box: the board is full and nobody has five in a row; the game is drawn.</extracomment>
+        <translation>Partie nulle</translation>
     </message>
 </context>
 <context>
     <name>Outcome</name>
     <message>
         <source>Move %1 names no cell (code %2).</source>
+        <extracomment>A saved game is refused: %1 is the number of the move in the game (1 for the first), %2 the byte read from the file.</extracomment>
         <translation>Le coup %1 ne désigne aucune case (code %2).</translation>
     </message>
     <message>
         <source>Move %1 repeats the cell of move %2.</source>
+        <extracomment>A saved game is refused: move number %1 puts a mark on the cell that move number %2 already took.</extracomment>
         <translation>Le coup %1 reprend la case du coup %2.</translation>
     </message>
     <message>
         <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <extracomment>Saving fails: %1 is the place in the list of the game&apos;s moves, %2 the move&apos;s code, which a file of one byte per move cannot hold.</extracomment>
         <translation>L’entrée %1 de la liste des coups ne tient pas dans un octet (code %2).</translation>
     </message>
     <message>
@@ -115,10 +121,12 @@ Essayez « pentavo --help » pour en savoir plus.
     </message>
     <message>
         <source>Not a regular file</source>
+        <extracomment>Why a game cannot be opened or saved: the name is a folder or a device, not a file.</extracomment>
         <translation>Ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>The form can&apos;t be printed.</source>
+        <extracomment>Printing failed; &quot;the form&quot; is the main window with the board.</extracomment>
         <translation>La fenêtre ne peut pas être imprimée.</translation>
     </message>
     <message>
@@ -140,6 +148,14 @@ Essayez « pentavo --help » pour en savoir plus.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>une seule partie peut être ouverte, mais « %1 » et « %2 » ont été donnés</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text to translate: LTR for a language written from left to right, RTL for one written from right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -172,17 +188,17 @@ Essayez « pentavo --help » pour en savoir plus.
     <message>
         <source>Nothing to take back.</source>
         <extracomment>Undo found no moves it may take back.</extracomment>
-        <translation>Rien à annuler.</translation>
+        <translation>Rien à reprendre.</translation>
     </message>
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Annulé : vous %1, ordinateur %2.</translation>
+        <translation>Coups repris : vous %1, ordinateur %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Annulé : ordinateur %1, vous %2.</translation>
+        <translation>Coups repris : ordinateur %1, vous %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -291,7 +307,8 @@ Essayez « pentavo --help » pour en savoir plus.
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
+        <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
+        <translation>&amp;Reprendre un coup</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -319,90 +336,116 @@ Essayez « pentavo --help » pour en savoir plus.
     </message>
     <message>
         <source>&amp;About </source>
+        <extracomment>Help menu: opens the About box.</extracomment>
         <translation>À &amp;propos </translation>
     </message>
     <message>
         <source>New</source>
+        <extracomment>Tooltip of the toolbar button that starts a new game (File &gt; New).</extracomment>
         <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Tooltip of the toolbar button that opens a saved game (File &gt; Open).</extracomment>
         <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Tooltip of the toolbar button that saves the game (File &gt; Save).</extracomment>
         <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Print</source>
+        <extracomment>Tooltip of the toolbar button that prints the window (File &gt; Print).</extracomment>
         <translation>Imprimer</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Annuler</translation>
+        <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
+        <translation>Reprendre un coup</translation>
     </message>
     <message>
         <source>Copyright</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Copyright</translation>
     </message>
     <message>
         <source>Company</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Société</translation>
     </message>
     <message>
         <source>Warning</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Avertissement</translation>
     </message>
     <message>
         <source>Version</source>
+        <extracomment>Splash window: replaced by the version number before it is shown.
+----------
+About box: replaced by the version line before it is shown.</extracomment>
         <translation>Version</translation>
     </message>
     <message>
         <source>Platform</source>
+        <extracomment>Splash window: a label showing this word itself, under the program&apos;s name.</extracomment>
         <translation>Plateforme</translation>
     </message>
     <message>
         <source>CompanyProduct</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Produit de la société</translation>
     </message>
     <message>
         <source>Product</source>
+        <extracomment>Splash window: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Produit</translation>
     </message>
     <message>
         <source>LicenseTo</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Licence accordée à</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Title of the Options dialog.</extracomment>
         <translation>Options</translation>
     </message>
     <message>
         <source>Sample 1</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Exemple 1</translation>
     </message>
     <message>
         <source>Sample 2</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Exemple 2</translation>
     </message>
     <message>
         <source>Sample 3</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Exemple 3</translation>
     </message>
     <message>
         <source>Sample 4</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Exemple 4</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Options dialog button: closes it and keeps the options as they were.</extracomment>
         <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Options dialog button.
+----------
+About box button.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -411,22 +454,27 @@ Essayez « pentavo --help » pour en savoir plus.
     </message>
     <message>
         <source>&amp;System Info...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Informations &amp;système...</translation>
     </message>
     <message>
         <source>Warning: ...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Avertissement : ...</translation>
     </message>
     <message>
         <source>Application Title</source>
+        <extracomment>About box: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Titre de l’application</translation>
     </message>
     <message>
         <source>App Description</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Description de l’application</translation>
     </message>
     <message>
         <source>Mark &amp;Last Move</source>
+        <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Marquer le &amp;dernier coup</translation>
     </message>
 </context>
@@ -446,10 +494,12 @@ Essayez « pentavo --help » pour en savoir plus.
     </message>
     <message>
         <source>Back</source>
+        <extracomment>Help window button: back to the place read before.</extracomment>
         <translation>Précédent</translation>
     </message>
     <message>
         <source>Home</source>
+        <extracomment>Help window button: back to the help&apos;s beginning (not the Home key).</extracomment>
         <translation>Accueil</translation>
     </message>
 </context>
@@ -457,6 +507,7 @@ Essayez « pentavo --help » pour en savoir plus.
     <name>pentavo::StatusBar</name>
     <message>
         <source>Status</source>
+        <extracomment>The status bar&apos;s first panel, beside the date and the time.</extracomment>
         <translation>État</translation>
     </message>
 </context>
@@ -464,15 +515,18 @@ Essayez « pentavo --help » pour en savoir plus.
     <name>pentavo::frmAbout</name>
     <message>
         <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <extracomment>About box, after the copyright line: the program&apos;s licence in brief.</extracomment>
         <translation>Logiciel libre, GNU GPL 3 ou ultérieure, sans garantie.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
+        <extracomment>About box: the version line as designed, not the program&apos;s version.</extracomment>
         <translation>Version 0.1 (démo)</translation>
     </message>
     <message>
         <source>Released %1
 Questions and ideas: %2</source>
+        <extracomment>About box: %1 is the release date, %2 the address for questions and ideas.</extracomment>
         <translation>Publié le %1
 Questions et idées : %2</translation>
     </message>
@@ -486,6 +540,7 @@ Questions et idées : %2</translation>
     <name>pentavo::frmMain</name>
     <message>
         <source>Board</source>
+        <extracomment>What a screen reader calls the playing board.</extracomment>
         <translation>Plateau</translation>
     </message>
     <message>
@@ -502,22 +557,27 @@ Questions et idées : %2</translation>
     </message>
     <message>
         <source>Page Setup</source>
+        <extracomment>Title of the printer dialog of File &gt; Page Setup.</extracomment>
         <translation>Mise en page</translation>
     </message>
     <message>
         <source>All Files (*.pnv)</source>
+        <extracomment>The file dialog&apos;s filter for saved games; keep &quot;(*.pnv)&quot;.</extracomment>
         <translation>Tous les fichiers (*.pnv)</translation>
     </message>
     <message>
         <source>Empty file</source>
+        <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
         <translation>Fichier vide</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Title of the file dialog that saves the game.</extracomment>
         <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Title of the file dialog that opens a saved game.</extracomment>
         <translation>Ouvrir</translation>
     </message>
     <message>
@@ -533,22 +593,27 @@ Questions et idées : %2</translation>
     <name>pentavo::frmOptions</name>
     <message>
         <source>Partner selection</source>
-        <translation>Choix du partenaire</translation>
+        <extracomment>Options dialog: the frame around &quot;Computer first&quot; and &quot;Computer second&quot;. It chooses who moves first, not an opponent; say it by meaning (&quot;Who moves first?&quot;).</extracomment>
+        <translation>Qui commence&#xa0;?</translation>
     </message>
     <message>
         <source>Computer first</source>
+        <extracomment>Option: the computer opens each new game with a cross in the centre. The computer scores the board for crosses at once.</extracomment>
         <translation>L’ordinateur commence</translation>
     </message>
     <message>
         <source>Computer second</source>
-        <translation>L’ordinateur joue second</translation>
+        <extracomment>Option: you open each new game; the computer moves second, with circles, and scores the board for circles at once.</extracomment>
+        <translation>L’ordinateur joue en second</translation>
     </message>
     <message>
         <source>Undo moves</source>
-        <translation>Reprendre des coups</translation>
+        <extracomment>Check box: whether Edit &gt; Undo may take back moves. A permission (&quot;Allow taking back moves&quot;), with the same word as the Undo command.</extracomment>
+        <translation>Autoriser la reprise des coups</translation>
     </message>
     <message>
         <source>Sound</source>
+        <extracomment>Check box: whether each move of the computer beeps.</extracomment>
         <translation>Son</translation>
     </message>
 </context>

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
@@ -27,6 +28,29 @@ Outcome Failure(const char* pattern, const QString& path, const QFile& file) {
                            Sentence::Verbatim(file.errorString().toStdString())}));
 }
 
+// A line break in the source between two Chinese or Japanese characters, tags around it included:
+// these scripts put no space between words, so the break must not become one.
+QString JoinBrokenCjkLines(const QString& html) {
+    static const QRegularExpression broken(QStringLiteral(
+        R"(([\x{2E80}-\x{9FFF}\x{F900}-\x{FAFF}\x{FF00}-\x{FFEF}])((?:<[^>]+>)*)[ \t]*\r?\n[ \t]*)"
+        R"(((?:<[^>]+>)*)(?=[\x{2E80}-\x{9FFF}\x{F900}-\x{FAFF}\x{FF00}-\x{FFEF}]))"));
+    return QString(html).replace(broken, QStringLiteral("\\1\\2\\3"));
+}
+
+class HelpText : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        QVariant loaded = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource)
+            return loaded;
+        return JoinBrokenCjkLines(loaded.userType() == QMetaType::QByteArray
+                                      ? QString::fromUtf8(loaded.toByteArray())
+                                      : loaded.toString());
+    }
+};
+
 // Room between the window's frame and the text.
 constexpr int TextMargin = 12;
 // Between the main window and the help window.
@@ -40,7 +64,7 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner) {
     setWindowTitle(tr("Pentavo Help"));
     resize(560, 480);
 
-    text_ = new QTextBrowser(this);
+    text_ = new HelpText(this);
     text_->setObjectName("HelpText");
     text_->setAccessibleName(tr("Help text"));
     text_->setOpenExternalLinks(true);
@@ -51,9 +75,11 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner) {
     bar->setAccessibleName(tr("Help toolbar"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->setIconSize(QSize(16, 16));
+    //: Help window button: back to the place read before.
     back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
     back_->setShortcut(QKeySequence::Back);
     back_->setEnabled(false);
+    //: Help window button: back to the help's beginning (not the Home key).
     home_ = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Home"));
     home_->setShortcut(Qt::ALT | Qt::Key_Home);
 

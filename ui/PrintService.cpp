@@ -56,6 +56,7 @@ const CupsCalls* Cups() {
 
 // Whatever failed, the person is told only that the window was not printed.
 Outcome NotPrinted() {
+    //: Printing failed; "the form" is the main window with the board.
     return Outcome::Failed(Sentence(QT_TRANSLATE_NOOP("Outcome", "The form can't be printed.")));
 }
 

@@ -47,6 +47,7 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 1, 2, 1);
     layout->setSpacing(2);
+    //: The status bar's first panel, beside the date and the time.
     AddPanel(layout, new QLabel(tr("Status")), 1);
     // The clock is read when asked; a screen reader is not told of every tick.
     date_ = AddPanel(layout, new QuietLabel, 0);

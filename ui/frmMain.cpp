@@ -61,6 +61,7 @@ frmMain::frmMain(GameOptions& options, QWidget* parent)
     surface_->setFocusPolicy(Qt::StrongFocus);
     surface_->setFocus();
     InstallAccessibility();
+    //: What a screen reader calls the playing board.
     surface_->setAccessibleName(tr("Board"));
     surface_->setAccessibleDescription(
         tr("15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter "

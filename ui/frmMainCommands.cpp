@@ -43,6 +43,7 @@ void frmMain::mnuFileNew_Click() {
 }
 
 void frmMain::mnuFilePageSetup_Click() {
+    //: Title of the printer dialog of File > Page Setup.
     printService_->ShowPrinterDialog(this, tr("Page Setup"));
 }
 

@@ -15,6 +15,7 @@ namespace {
 
 // The common dialog's filter: the name a person reads, then the pattern.
 QString RecordFilter() {
+    //: The file dialog's filter for saved games; keep "(*.pnv)".
     return frmMain::tr("All Files (*.pnv)") + QStringLiteral("|*.pnv");
 }
 
@@ -29,11 +30,13 @@ std::optional<QString> frmMain::AskRecordName(const QString& title, CommonDialog
     dlgCommonDialog.Filter = RecordFilter();
     std::optional<QString> name = dlgCommonDialog.Show(form, this);
     if (!name)
+        //: Message box: the file dialog was closed without choosing a file.
         ShowMessageBox(this, tr("Empty file"));
     return name;
 }
 
 void frmMain::mnuFileSave_Click() {
+    //: Title of the file dialog that saves the game.
     const std::optional<QString> name = AskRecordName(tr("Save"), CommonDialog::Form::Save);
     if (!name)
         return;
@@ -41,6 +44,7 @@ void frmMain::mnuFileSave_Click() {
 }
 
 void frmMain::mnuFileOpen_Click() {
+    //: Title of the file dialog that opens a saved game.
     const std::optional<QString> name = AskRecordName(tr("Open"), CommonDialog::Form::Open);
     if (name)
         OpenRecord(*name);

@@ -1,7 +1,9 @@
 // Every shipped translation against the code: the same texts as lupdate finds in the sources now,
-// each translated and finished, with the same mnemonics and the same arguments as its source.
+// each translated and finished, with the same mnemonics and the same arguments as its source; and
+// each language's glossary held to wherever the English speaks of one of the game's terms.
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -68,6 +70,118 @@ int Mnemonics(QString text) {
     return int(text.remove(QStringLiteral("&&")).count('&'));
 }
 
+// A gettext catalogue's pairs, the header left out.
+QList<QPair<QString, QString>> ReadPo(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QList<QPair<QString, QString>> pairs;
+    QString* into = nullptr;
+    QPair<QString, QString> pair;
+    const auto flush = [&] {
+        if (!pair.first.isEmpty())
+            pairs.append(pair);
+        pair = {};
+    };
+    static const QRegularExpression quoted(QStringLiteral(R"re(^(msgid|msgstr)?\s*"(.*)"$)re"));
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const auto match = quoted.match(line.trimmed());
+        if (!match.hasMatch())
+            continue;
+        if (match.captured(1) == QLatin1String("msgid")) {
+            flush();
+            into = &pair.first;
+        } else if (match.captured(1) == QLatin1String("msgstr")) {
+            into = &pair.second;
+        }
+        if (into)
+            *into += match.captured(2).replace(QLatin1String("\\\""), QLatin1String("\""));
+    }
+    flush();
+    return pairs;
+}
+
+// The help's words a reader sees: tags dropped, the few entities the help uses spelled out.
+QString ReadHelpText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    return text.replace(QLatin1String("&quot;"), QLatin1String("\""))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&nbsp;"), QLatin1String(" "));
+}
+
+struct GlossaryEntry {
+    QStringList forms;     // any of them, as part of a word, shows the term is used
+    QStringList forbidden; // synonyms that must not stand for the term anywhere
+};
+
+// translations/glossary/LANGUAGE.txt: "TERM = FORM | FORM ... ! FORBIDDEN | ...", # comments.
+QMap<QString, GlossaryEntry> ReadGlossary(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QMap<QString, GlossaryEntry> glossary;
+    const auto split = [](const QString& list) {
+        QStringList items = list.split('|', Qt::SkipEmptyParts);
+        for (QString& item : items)
+            item = item.trimmed();
+        items.removeAll(QString());
+        return items;
+    };
+    for (QString line : QString::fromUtf8(file.readAll()).split('\n')) {
+        line = line.section('#', 0, 0);
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0)
+            continue;
+        const QString rest = line.mid(equals + 1);
+        glossary.insert(line.left(equals).trimmed(),
+                        {split(rest.section('!', 0, 0)), split(rest.section('!', 1))});
+    }
+    return glossary;
+}
+
+// Where the English speaks of each term, in this order: a match is taken out of the text before the
+// next term looks, so that "Undo moves" is the command's name, not also a move.
+struct EnglishTerm {
+    const char* term;
+    const char* pattern;
+};
+constexpr EnglishTerm kEnglishTerms[] = {
+    {"undo", R"(\bUndo( moves)?\b)"},
+    {"take back", R"(\b(take|takes|taking|taken) (\w+ )?back( moves)?\b)"},
+    {"draw", R"(\bDraw\b)"},
+    {"move",
+     R"((?<!Your )\b[Mm]oves?\b(?! the\b))"}, // "move the cursor" a verb, "Your move" a turn
+    {"mark", R"(\bmarks?\b)"},                // the noun; "Mark Last Move" is a command
+    {"cross", R"(\bcross(es)?\b)"},
+    {"circle", R"(\bcircles?\b)"},
+    {"first", R"((?<!the )\bfirst\b)"}, // "the first game", "the first arrow key" count nothing
+    {"second", R"(\bsecond\b)"},
+};
+
+// The terms an English text speaks of.
+QStringList TermsIn(QString english) {
+    QStringList terms;
+    for (const EnglishTerm& term : kEnglishTerms) {
+        const QRegularExpression pattern(QString::fromLatin1(term.pattern));
+        if (english.contains(pattern)) {
+            terms.append(QString::fromLatin1(term.term));
+            english.replace(pattern, QStringLiteral(" "));
+        }
+    }
+    return terms;
+}
+
+bool ContainsAny(const QString& text, const QStringList& forms) {
+    for (const QString& form : forms)
+        if (text.contains(form, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
 QStringList Arguments(const QString& text) {
     QStringList found;
     for (const auto& match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text))
@@ -121,6 +235,52 @@ private slots:
                 QVERIFY2(Mnemonics(translation) == Mnemonics(m.source), where + " mnemonics");
                 QVERIFY2(Arguments(translation) == Arguments(m.source), where + " arguments");
             }
+            if (m.source == QLatin1String("QT_LAYOUT_DIRECTION"))
+                QVERIFY2(m.translations == QStringList{"LTR"} ||
+                             m.translations == QStringList{"RTL"},
+                         where + " is neither LTR nor RTL");
+        }
+    }
+
+    void GlossaryTermsAreUsed_data() {
+        QTest::addColumn<QString>("language");
+        const QStringList files =
+            QDir(TRANSLATIONS_DIR).entryList({"pentavo_*.ts"}, QDir::Files, QDir::Name);
+        for (const QString& file : files) {
+            const QString language = file.mid(8).chopped(3);
+            QTest::newRow(qPrintable(language)) << language;
+        }
+    }
+
+    // Each term in the glossary's words wherever the English speaks of it (text by text in the
+    // program and the desktop files, at least once in the help), and a forbidden synonym nowhere.
+    void GlossaryTermsAreUsed() {
+        QFETCH(QString, language);
+        const QDir translations(TRANSLATIONS_DIR);
+        const auto glossary = ReadGlossary(translations.filePath("glossary/" + language + ".txt"));
+        for (const EnglishTerm& term : kEnglishTerms)
+            QVERIFY2(glossary.contains(term.term) && !glossary[term.term].forms.isEmpty(),
+                     qPrintable(language + " glossary lacks " + term.term));
+
+        QList<QPair<QString, QString>> texts; // English, translation
+        for (const Message& m : ReadMessages(translations.filePath("pentavo_" + language + ".ts")))
+            texts.append({m.source, m.translations.join('\n')});
+        const auto po = ReadPo(translations.filePath("desktop/" + language + ".po"));
+        QVERIFY2(!po.isEmpty(), "no desktop translation");
+        texts += po;
+        texts.append({ReadHelpText(QDir(HELP_DIR).filePath("Pentavo.hlp")),
+                      ReadHelpText(QDir(HELP_DIR).filePath("Pentavo_" + language + ".hlp"))});
+        QVERIFY2(!texts.last().second.isEmpty(), "no help");
+
+        for (const auto& [english, translation] : texts) {
+            const QByteArray where = english.left(60).toUtf8();
+            for (const QString& term : TermsIn(english))
+                QVERIFY2(ContainsAny(QString(translation).remove('&'), glossary[term].forms),
+                         where + ": no " + term.toUtf8() + " in " + translation.left(80).toUtf8());
+            for (const auto& [term, entry] : glossary.asKeyValueRange())
+                for (const QString& synonym : entry.forbidden)
+                    QVERIFY2(!translation.contains(synonym, Qt::CaseInsensitive),
+                             where + ": " + synonym.toUtf8() + " for " + term.toUtf8());
         }
     }
 

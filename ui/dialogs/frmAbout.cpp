@@ -3,6 +3,7 @@
 #include "core/Version.h"
 #include "forms/ApplyResourceCaptions.h"
 #include "forms/FitCaptions.h"
+#include "forms/MirrorLayout.h"
 #include "forms/PictureBox.h"
 #include "forms/Twips.h"
 #include "resources/pictures/Pictures.h"
@@ -54,10 +55,12 @@ void frmAbout::CreateControls() {
     //: How the release date is written, in QDate::toString's letters.
     const QString dateFormat = tr("d MMMM yyyy");
     Label("Label2", nullptr,
+          //: About box: %1 is the release date, %2 the address for questions and ideas.
           tr("Released %1\nQuestions and ideas: %2")
               .arg(QLocale::system().toString(released, dateFormat), ContactAddress),
           TwipsRect(1440, 720, 4215, 495), this);
     Label("Label1", nullptr,
+          //: About box, after the copyright line: the program's licence in brief.
           QString(CopyrightLine) + ". " + tr("Free software, GNU GPL 3 or later, no warranty."),
           TwipsRect(1440, 1200, 4455, 615), this);
 
@@ -79,9 +82,11 @@ void frmAbout::CreateControls() {
 
 void frmAbout::Form_Load() {
     ApplyResourceCaptions(*this);
+    //: About box: the version line as designed, not the program's version.
     lblVersion->setText(tr("Version 0.1 (demo)"));
     lblTitle->setText(AppTitle);
     FitCaptions(*this);
+    MirrorLayout(*this);
 }
 
 void frmAbout::cmdOK_Click() {

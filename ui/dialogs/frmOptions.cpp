@@ -2,6 +2,7 @@
 
 #include "forms/ApplyResourceCaptions.h"
 #include "forms/FitCaptions.h"
+#include "forms/MirrorLayout.h"
 #include "forms/Twips.h"
 #include "ui/Accessibility.h"
 
@@ -53,14 +54,23 @@ void frmOptions::ShowModal(GameOptions& options, QWidget* owner) {
 void frmOptions::CreateControls() {
     cmdOK = CommandButton("cmdOK", "1037", TwipsRect(240, 2640, 1095, 375), this);
     cmdCancel = CommandButton("cmdCancel", "1036", TwipsRect(2040, 2640, 1095, 375), this);
+    //: Options dialog: the frame around "Computer first" and "Computer second". It chooses who
+    //: moves first, not an opponent; say it by meaning ("Who moves first?").
     Frame1 = Captioned<QGroupBox>("Frame1", tr("Partner selection"),
                                   TwipsRect(240, 240, 2895, 1095), this);
+    //: Option: the computer opens each new game with a cross in the centre. The computer scores the
+    //: board for crosses at once.
     Option1 = Captioned<QRadioButton>("Option1", tr("Computer first"),
                                       TwipsRect(120, 360, 1935, 195), Frame1);
+    //: Option: you open each new game; the computer moves second, with circles, and scores the
+    //: board for circles at once.
     Option2 = Captioned<QRadioButton>("Option2", tr("Computer second"),
                                       TwipsRect(120, 720, 2295, 255), Frame1);
+    //: Check box: whether Edit > Undo may take back moves. A permission ("Allow taking back
+    //: moves"), with the same word as the Undo command.
     Check1 =
         Captioned<QCheckBox>("Check1", tr("Undo moves"), TwipsRect(360, 1560, 2175, 255), this);
+    //: Check box: whether each move of the computer beeps.
     Check2 = Captioned<QCheckBox>("Check2", tr("Sound"), TwipsRect(360, 1920, 2055, 375), this);
     Option1->setChecked(true);
     Check1->setChecked(true);
@@ -102,6 +112,7 @@ void frmOptions::KeepTabOnSelectedOption() {
 void frmOptions::Form_Load() {
     ApplyResourceCaptions(*this);
     FitCaptions(*this);
+    MirrorLayout(*this);
     Check1->setChecked(options.UndoMoves);
     Check2->setChecked(options.SoundOn);
     (options.ComputerFirst ? Option1 : Option2)->setChecked(true);
