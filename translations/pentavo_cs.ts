@@ -72,14 +72,17 @@ Více řekne „pentavo --help“.
     <name>Game</name>
     <message>
         <source>You win</source>
+        <extracomment>Message box: your move completed five in a row.</extracomment>
         <translation>Vyhráli jste!</translation>
     </message>
     <message>
         <source>I win</source>
+        <extracomment>Message box: the computer completed five in a row; &quot;I&quot; is the computer.</extracomment>
         <translation>Vyhrál počítač</translation>
     </message>
     <message>
         <source>Draw</source>
+        <extracomment>Message box: the board is full and nobody has five in a row; the game is drawn.</extracomment>
         <translation>Remíza</translation>
     </message>
 </context>
@@ -87,10 +90,12 @@ Více řekne „pentavo --help“.
     <name>Outcome</name>
     <message>
         <source>Move %1 names no cell (code %2).</source>
+        <extracomment>A saved game is refused: %1 is the number of the move in the game (1 for the first), %2 the byte read from the file.</extracomment>
         <translation>Tah %1 neoznačuje žádné pole (kód %2).</translation>
     </message>
     <message>
         <source>Move %1 repeats the cell of move %2.</source>
+        <extracomment>A saved game is refused: move number %1 puts a mark on the cell that move number %2 already took.</extracomment>
         <translation>Tah %1 je na stejném poli jako tah %2.</translation>
     </message>
     <message>
@@ -111,10 +116,12 @@ Více řekne „pentavo --help“.
     </message>
     <message>
         <source>Not a regular file</source>
+        <extracomment>Why a game cannot be opened or saved: the name is a folder or a device, not a file.</extracomment>
         <translation>Není to obyčejný soubor</translation>
     </message>
     <message>
         <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
+        <extracomment>Saving fails: %1 is the place in the list of the game&apos;s moves, %2 the move&apos;s code, which a file of one byte per move cannot hold.</extracomment>
         <translation>Záznam %1 v seznamu tahů se nevejde do jednoho bajtu (kód %2).</translation>
     </message>
     <message>
@@ -127,6 +134,7 @@ Více řekne „pentavo --help“.
     </message>
     <message>
         <source>The form can&apos;t be printed.</source>
+        <extracomment>Printing failed; &quot;the form&quot; is the main window with the board.</extracomment>
         <translation>Okno nelze vytisknout.</translation>
     </message>
     <message>
@@ -140,6 +148,14 @@ Více řekne „pentavo --help“.
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
         <translation>otevřít lze jen jeden záznam partie, zadány však byly „%1“ a „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text to translate: LTR for a language written from left to right, RTL for one written from right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -293,6 +309,7 @@ Více řekne „pentavo --help“.
     </message>
     <message>
         <source>&amp;Undo</source>
+        <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
         <translation>&amp;Vrátit tah</translation>
     </message>
     <message>
@@ -321,90 +338,116 @@ Více řekne „pentavo --help“.
     </message>
     <message>
         <source>&amp;About </source>
+        <extracomment>Help menu: opens the About box.</extracomment>
         <translation>&amp;O programu </translation>
     </message>
     <message>
         <source>New</source>
+        <extracomment>Tooltip of the toolbar button that starts a new game (File &gt; New).</extracomment>
         <translation>Nová hra</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Tooltip of the toolbar button that opens a saved game (File &gt; Open).</extracomment>
         <translation>Otevřít</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Tooltip of the toolbar button that saves the game (File &gt; Save).</extracomment>
         <translation>Uložit</translation>
     </message>
     <message>
         <source>Print</source>
+        <extracomment>Tooltip of the toolbar button that prints the window (File &gt; Print).</extracomment>
         <translation>Tisk</translation>
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
         <translation>Vrátit tah</translation>
     </message>
     <message>
         <source>Copyright</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Copyright</translation>
     </message>
     <message>
         <source>Company</source>
+        <extracomment>Splash window: a small label showing this word itself.</extracomment>
         <translation>Společnost</translation>
     </message>
     <message>
         <source>Warning</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Upozornění</translation>
     </message>
     <message>
         <source>Version</source>
+        <extracomment>Splash window: replaced by the version number before it is shown.
+----------
+About box: replaced by the version line before it is shown.</extracomment>
         <translation>Verze</translation>
     </message>
     <message>
         <source>Platform</source>
+        <extracomment>Splash window: a label showing this word itself, under the program&apos;s name.</extracomment>
         <translation>Platforma</translation>
     </message>
     <message>
         <source>CompanyProduct</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Produkt společnosti</translation>
     </message>
     <message>
         <source>Product</source>
+        <extracomment>Splash window: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Produkt</translation>
     </message>
     <message>
         <source>LicenseTo</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Licencováno pro</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Title of the Options dialog.</extracomment>
         <translation>Možnosti</translation>
     </message>
     <message>
         <source>Sample 1</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Ukázka 1</translation>
     </message>
     <message>
         <source>Sample 2</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Ukázka 2</translation>
     </message>
     <message>
         <source>Sample 3</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Ukázka 3</translation>
     </message>
     <message>
         <source>Sample 4</source>
+        <extracomment>Caption of an Options dialog frame that is never on screen.</extracomment>
         <translation>Ukázka 4</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>&amp;Použít</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Options dialog button: closes it and keeps the options as they were.</extracomment>
         <translation>Zrušit</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Options dialog button.
+----------
+About box button.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -413,22 +456,27 @@ Více řekne „pentavo --help“.
     </message>
     <message>
         <source>&amp;System Info...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>&amp;Informace o systému...</translation>
     </message>
     <message>
         <source>Warning: ...</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Upozornění: ...</translation>
     </message>
     <message>
         <source>Application Title</source>
+        <extracomment>About box: replaced by the program&apos;s name before it is shown.</extracomment>
         <translation>Název aplikace</translation>
     </message>
     <message>
         <source>App Description</source>
+        <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
         <translation>Popis aplikace</translation>
     </message>
     <message>
         <source>Mark &amp;Last Move</source>
+        <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Označit &amp;poslední tah</translation>
     </message>
 </context>
@@ -448,10 +496,12 @@ Více řekne „pentavo --help“.
     </message>
     <message>
         <source>Back</source>
+        <extracomment>Help window button: back to the place read before.</extracomment>
         <translation>Zpět</translation>
     </message>
     <message>
         <source>Home</source>
+        <extracomment>Help window button: back to the help&apos;s beginning (not the Home key).</extracomment>
         <translation>Úvod</translation>
     </message>
 </context>
@@ -459,6 +509,7 @@ Více řekne „pentavo --help“.
     <name>pentavo::StatusBar</name>
     <message>
         <source>Status</source>
+        <extracomment>The status bar&apos;s first panel, beside the date and the time.</extracomment>
         <translation>Stav</translation>
     </message>
 </context>
@@ -472,15 +523,18 @@ Více řekne „pentavo --help“.
     <message>
         <source>Released %1
 Questions and ideas: %2</source>
+        <extracomment>About box: %1 is the release date, %2 the address for questions and ideas.</extracomment>
         <translation>Vydáno %1
 Dotazy a nápady: %2</translation>
     </message>
     <message>
         <source>Free software, GNU GPL 3 or later, no warranty.</source>
+        <extracomment>About box, after the copyright line: the program&apos;s licence in brief.</extracomment>
         <translation>Svobodný software, GNU GPL 3 nebo novější, bez záruky.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>
+        <extracomment>About box: the version line as designed, not the program&apos;s version.</extracomment>
         <translation>Verze 0.1 (demoverze)</translation>
     </message>
 </context>
@@ -488,6 +542,7 @@ Dotazy a nápady: %2</translation>
     <name>pentavo::frmMain</name>
     <message>
         <source>Board</source>
+        <extracomment>What a screen reader calls the playing board.</extracomment>
         <translation>Hrací plocha</translation>
     </message>
     <message>
@@ -508,22 +563,27 @@ Dotazy a nápady: %2</translation>
     </message>
     <message>
         <source>Page Setup</source>
+        <extracomment>Title of the printer dialog of File &gt; Page Setup.</extracomment>
         <translation>Nastavení stránky</translation>
     </message>
     <message>
         <source>All Files (*.pnv)</source>
+        <extracomment>The file dialog&apos;s filter for saved games; keep &quot;(*.pnv)&quot;.</extracomment>
         <translation>Záznamy partií (*.pnv)</translation>
     </message>
     <message>
         <source>Empty file</source>
+        <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
         <translation>Prázdný soubor</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Title of the file dialog that saves the game.</extracomment>
         <translation>Uložit</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Title of the file dialog that opens a saved game.</extracomment>
         <translation>Otevřít</translation>
     </message>
     <message>
@@ -535,22 +595,27 @@ Dotazy a nápady: %2</translation>
     <name>pentavo::frmOptions</name>
     <message>
         <source>Partner selection</source>
+        <extracomment>Options dialog: the frame around &quot;Computer first&quot; and &quot;Computer second&quot;. It chooses who moves first, not an opponent; say it by meaning (&quot;Who moves first?&quot;).</extracomment>
         <translation>Kdo začíná</translation>
     </message>
     <message>
         <source>Computer first</source>
+        <extracomment>Option: the computer opens each new game with a cross in the centre. The computer scores the board for crosses at once.</extracomment>
         <translation>Začíná počítač</translation>
     </message>
     <message>
         <source>Computer second</source>
+        <extracomment>Option: you open each new game; the computer moves second, with circles, and scores the board for circles at once.</extracomment>
         <translation>Začínáte vy</translation>
     </message>
     <message>
         <source>Undo moves</source>
+        <extracomment>Check box: whether Edit &gt; Undo may take back moves. A permission (&quot;Allow taking back moves&quot;), with the same word as the Undo command.</extracomment>
         <translation>Povolit vracení tahů</translation>
     </message>
     <message>
         <source>Sound</source>
+        <extracomment>Check box: whether each move of the computer beeps.</extracomment>
         <translation>Zvuk</translation>
     </message>
 </context>
