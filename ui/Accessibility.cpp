@@ -7,7 +7,9 @@
 #include "ui/StatusBar.h"
 
 #include <QAccessibleWidget>
+#include <QKeySequence>
 #include <QLabel>
+#include <QRadioButton>
 #include <QWidget>
 
 #include <array>
@@ -211,6 +213,53 @@ public:
     }
 };
 
+// A radio button in a titled group box. Qt reports the box as the button's label, and Orca then
+// says the group's name again at every arrow key; without that relation Orca says it once, as the
+// focus enters the group.
+class GroupedRadioAccessible : public QAccessibleWidget {
+public:
+    explicit GroupedRadioAccessible(QRadioButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString caption = Button()->text();
+        // "&&" is a plain ampersand, a single '&' marks the access key.
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return QString(caption).replace("&&", "\x01").remove('&').replace('\x01', '&');
+        if (t == QAccessible::Accelerator)
+            return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = Button()->isChecked();
+        return state;
+    }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found =
+            QAccessibleWidget::relations(match);
+        found.removeIf([](const QPair<QAccessibleInterface*, QAccessible::Relation>& relation) {
+            return (relation.second & QAccessible::Label) &&
+                   qobject_cast<QGroupBox*>(relation.first->object()) != nullptr;
+        });
+        return found;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            Button()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QRadioButton* Button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
 QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
@@ -220,6 +269,9 @@ QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
         return new BoardAccessible(widget, *source);
     if (qobject_cast<Announcer*>(widget) != nullptr)
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (auto* radio = qobject_cast<QRadioButton*>(widget);
+        radio != nullptr && qobject_cast<QGroupBox*>(radio->parentWidget()) != nullptr)
+        return new GroupedRadioAccessible(radio);
     if (auto* label = qobject_cast<QuietLabel*>(widget))
         return new QuietLabelAccessible(label);
     // Plain widgets that Qt would report with a generic role.

@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
 
@@ -324,6 +326,24 @@ private slots:
                 if (control->focusPolicy() != Qt::NoFocus || control->objectName() == "picIcon")
                     QVERIFY2(!AccessibleName(control).isEmpty(),
                              qPrintable(dialog->objectName() + "." + control->objectName()));
+    }
+
+    // The group's title is no label of its radio buttons, which readers would repeat at every
+    // arrow key; the buttons keep their role, names and state.
+    void radioButtonsAreNotLabelledByTheirGroup() {
+        GameOptions options;
+        frmMain window(options);
+        frmOptions dialog(options, &window);
+        const auto buttons = dialog.findChildren<QRadioButton*>(QRegularExpression("^Option"));
+        QCOMPARE(buttons.size(), 2);
+        for (QRadioButton* option : buttons) {
+            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(option);
+            QCOMPARE(button->role(), QAccessible::RadioButton);
+            QVERIFY(button->relations(QAccessible::Label).isEmpty());
+            QCOMPARE(button->state().checked, option->isChecked());
+            QVERIFY(!AccessibleName(option).contains('&'));
+        }
+        QCOMPARE(AccessibleName(buttons[0]), QString("Computer first"));
     }
 };
 
