@@ -203,7 +203,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>%1 %2.</source>
         <extracomment>%1 is the turn&apos;s moves (&quot;You I9, computer H9.&quot;), %2 how the game ended (&quot;I win&quot;).</extracomment>
-        <translation>%1 %2.</translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n marks on the board. Your move.</source>

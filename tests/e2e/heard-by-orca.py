@@ -31,7 +31,7 @@ SPEECH = {
     "new": ("New game. Computer H8.", "Neues Spiel. Computer H8."),
     "turn2": ("You L11, computer F10.", "Sie L11, Computer F10."),
     "turn3": ("You C3, computer I7.", "Sie C3, Computer I7."),
-    "last": ("You A1, computer J6. I win.", "Sie A1, Computer J6. Ich gewinne."),
+    "last": ("You A1, computer J6. I win.", "Sie A1, Computer J6. Ich habe gewonnen!"),
     "over": ("The game is over. Ctrl+N starts a new game.",
              "Das Spiel ist aus. Strg+N beginnt ein neues Spiel."),
     "empty": ("{}, empty", "{}, leer"),
