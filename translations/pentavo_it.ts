@@ -188,17 +188,17 @@ Provare «pentavo --help» per saperne di più.
     <message>
         <source>Nothing to take back.</source>
         <extracomment>Undo found no moves it may take back.</extracomment>
-        <translation>Niente da annullare.</translation>
+        <translation>Niente da ritirare.</translation>
     </message>
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Annullato: tu %1, computer %2.</translation>
+        <translation>Mosse ritirate: tu %1, computer %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Annullato: computer %1, tu %2.</translation>
+        <translation>Mosse ritirate: computer %1, tu %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -308,7 +308,7 @@ Provare «pentavo --help» per saperne di più.
     <message>
         <source>&amp;Undo</source>
         <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
-        <translation>&amp;Annulla</translation>
+        <translation>&amp;Ritira mossa</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -362,7 +362,7 @@ Provare «pentavo --help» per saperne di più.
     <message>
         <source>Undo</source>
         <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
-        <translation>Annulla</translation>
+        <translation>Ritira mossa</translation>
     </message>
     <message>
         <source>Copyright</source>
@@ -568,7 +568,7 @@ Domande e idee: %2</translation>
     <message>
         <source>Empty file</source>
         <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
-        <translation>File vuoto</translation>
+        <translation>Nessun file scelto</translation>
     </message>
     <message>
         <source>Save</source>
@@ -586,7 +586,7 @@ Domande e idee: %2</translation>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 per 15 caselle. Le frecce spostano il cursore, Home lo riporta al centro, Invio o Spazio gioca la sua casella, L ripete le ultime due mosse.</translation>
+        <translation>15 per 15 caselle. Le frecce spostano il cursore, Home lo riporta al centro, Invio o Spazio gioca in quella casella, L ripete le ultime due mosse.</translation>
     </message>
 </context>
 <context>
@@ -609,7 +609,7 @@ Domande e idee: %2</translation>
     <message>
         <source>Undo moves</source>
         <extracomment>Check box: whether Edit &gt; Undo may take back moves. A permission (&quot;Allow taking back moves&quot;), with the same word as the Undo command.</extracomment>
-        <translation>Consenti di annullare le mosse</translation>
+        <translation>Consenti di ritirare le mosse</translation>
     </message>
     <message>
         <source>Sound</source>
