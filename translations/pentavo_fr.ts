@@ -96,7 +96,7 @@ Essayez « pentavo --help » pour en savoir plus.
     <message>
         <source>Move %1 repeats the cell of move %2.</source>
         <extracomment>A saved game is refused: move number %1 puts a mark on the cell that move number %2 already took.</extracomment>
-        <translation>Le coup %1 reprend la case du coup %2.</translation>
+        <translation>Le coup %1 joue sur la case déjà prise par le coup %2.</translation>
     </message>
     <message>
         <source>Entry %1 of the move log does not fit in a byte (code %2).</source>
@@ -147,7 +147,7 @@ Essayez « pentavo --help » pour en savoir plus.
     </message>
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
-        <translation>une seule partie peut être ouverte, mais « %1 » et « %2 » ont été donnés</translation>
+        <translation>une seule partie peut être ouverte, mais « %1 » et « %2 » ont été indiqués</translation>
     </message>
 </context>
 <context>
@@ -568,7 +568,7 @@ Questions et idées : %2</translation>
     <message>
         <source>Empty file</source>
         <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
-        <translation>Fichier vide</translation>
+        <translation>Aucun fichier choisi</translation>
     </message>
     <message>
         <source>Save</source>
@@ -586,7 +586,7 @@ Questions et idées : %2</translation>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 cases sur 15. Les flèches déplacent le curseur, Origine le ramène au centre, Entrée ou Espace joue sa case, L répète les deux derniers coups.</translation>
+        <translation>15 cases sur 15. Les flèches déplacent le curseur, Origine le ramène au centre, Entrée ou Espace joue sur sa case, L redit les deux derniers coups.</translation>
     </message>
 </context>
 <context>
