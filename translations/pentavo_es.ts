@@ -73,12 +73,12 @@ Pruebe «pentavo --help» para saber más.
     <message>
         <source>You win</source>
         <extracomment>Message box: your move completed five in a row.</extracomment>
-        <translation>Usted gana</translation>
+        <translation>Ha ganado usted</translation>
     </message>
     <message>
         <source>I win</source>
         <extracomment>Message box: the computer completed five in a row; &quot;I&quot; is the computer.</extracomment>
-        <translation>Gano yo</translation>
+        <translation>He ganado yo</translation>
     </message>
     <message>
         <source>Draw</source>
@@ -147,7 +147,7 @@ Pruebe «pentavo --help» para saber más.
     </message>
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
-        <translation>solo se puede abrir una partida, pero se dieron «%1» y «%2»</translation>
+        <translation>solo se puede abrir una partida, pero se indicaron «%1» y «%2»</translation>
     </message>
 </context>
 <context>
@@ -193,12 +193,12 @@ Pruebe «pentavo --help» para saber más.
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Deshecho: tú %1, ordenador %2.</translation>
+        <translation>Jugadas deshechas: tú %1, ordenador %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Deshecho: ordenador %1, tú %2.</translation>
+        <translation>Jugadas deshechas: ordenador %1, tú %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -568,7 +568,7 @@ Preguntas e ideas: %2</translation>
     <message>
         <source>Empty file</source>
         <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
-        <translation>Archivo vacío</translation>
+        <translation>No se eligió ningún archivo</translation>
     </message>
     <message>
         <source>Save</source>
@@ -586,7 +586,7 @@ Preguntas e ideas: %2</translation>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 por 15 casillas. Las flechas mueven el cursor, Inicio lo devuelve al centro, Intro o Espacio juega su casilla, L repite las dos últimas jugadas.</translation>
+        <translation>15 por 15 casillas. Las flechas mueven el cursor, Inicio lo devuelve al centro, Intro o Espacio juega en su casilla, L repite las dos últimas jugadas.</translation>
     </message>
 </context>
 <context>
