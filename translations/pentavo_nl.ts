@@ -73,12 +73,12 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>You win</source>
         <extracomment>Message box: your move completed five in a row.</extracomment>
-        <translation>U wint</translation>
+        <translation>U hebt gewonnen</translation>
     </message>
     <message>
         <source>I win</source>
         <extracomment>Message box: the computer completed five in a row; &quot;I&quot; is the computer.</extracomment>
-        <translation>Ik win</translation>
+        <translation>Ik heb gewonnen</translation>
     </message>
     <message>
         <source>Draw</source>
@@ -147,7 +147,7 @@ Probeer ‘pentavo --help’ voor meer.
     </message>
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
-        <translation>er kan maar één partij worden geopend, maar ‘%1’ en ‘%2’ werden gegeven</translation>
+        <translation>er kan maar één partij worden geopend, maar ‘%1’ en ‘%2’ zijn opgegeven</translation>
     </message>
 </context>
 <context>
@@ -236,7 +236,7 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>Diagonal %1 to %2</source>
         <extracomment>A diagonal of the board read out by its key, from its first cell to its last.</extracomment>
-        <translation>Diagonaal %1 tot %2</translation>
+        <translation>Diagonaal van %1 tot %2</translation>
     </message>
     <message>
         <source>%1 cross</source>
@@ -308,7 +308,7 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>&amp;Undo</source>
         <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
-        <translation>&amp;Ongedaan maken</translation>
+        <translation>Zet &amp;terugnemen</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -362,7 +362,7 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>Undo</source>
         <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
-        <translation>Ongedaan maken</translation>
+        <translation>Zet terugnemen</translation>
     </message>
     <message>
         <source>Copyright</source>
@@ -568,7 +568,7 @@ Vragen en ideeën: %2</translation>
     <message>
         <source>Empty file</source>
         <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
-        <translation>Leeg bestand</translation>
+        <translation>Geen bestand gekozen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -586,7 +586,7 @@ Vragen en ideeën: %2</translation>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 bij 15 velden. De pijltjestoetsen verplaatsen de cursor, Home zet hem terug in het midden, Enter of Spatie speelt zijn veld, L herhaalt de laatste twee zetten.</translation>
+        <translation>15 bij 15 velden. De pijltjestoetsen verplaatsen de cursor, Home zet hem terug in het midden, Enter of Spatie speelt op zijn veld, L herhaalt de laatste twee zetten.</translation>
     </message>
 </context>
 <context>
