@@ -308,7 +308,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>&amp;Undo</source>
         <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
-        <translation>&amp;Rückgängig</translation>
+        <translation>Zug &amp;zurücknehmen</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -362,7 +362,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>Undo</source>
         <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
-        <translation>Rückgängig</translation>
+        <translation>Zug zurücknehmen</translation>
     </message>
     <message>
         <source>Copyright</source>
@@ -568,7 +568,7 @@ Fragen und Ideen: %2</translation>
     <message>
         <source>Empty file</source>
         <extracomment>Message box: the file dialog was closed without choosing a file.</extracomment>
-        <translation>Leere Datei</translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Save</source>
@@ -582,11 +582,11 @@ Fragen und Ideen: %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>Die Datei „%1“ gibt es nicht.</translation>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn in die Mitte zurück, Eingabe oder Leertaste spielt sein Feld, L wiederholt die letzten beiden Züge.</translation>
+        <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn in die Mitte zurück, Eingabe oder Leertaste setzt auf sein Feld, L wiederholt die letzten beiden Züge.</translation>
     </message>
 </context>
 <context>
