@@ -586,7 +586,7 @@ Fragen und Ideen: %2</translation>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn in die Mitte zurück, Eingabe oder Leertaste setzt auf sein Feld, L wiederholt die letzten beiden Züge.</translation>
+        <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn in die Mitte zurück, Eingabe oder Leertaste setzt auf sein Feld, L sagt die letzten beiden Züge noch einmal.</translation>
     </message>
 </context>
 <context>
