@@ -188,17 +188,17 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>Nothing to take back.</source>
         <extracomment>Undo found no moves it may take back.</extracomment>
-        <translation>Нечего отменять.</translation>
+        <translation>Нечего возвращать.</translation>
     </message>
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Отменено: вы %1, компьютер %2.</translation>
+        <translation>Ходы возвращены: вы %1, компьютер %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Отменено: компьютер %1, вы %2.</translation>
+        <translation>Ходы возвращены: компьютер %1, вы %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -310,7 +310,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>&amp;Undo</source>
         <extracomment>Edit menu: takes back the last two moves, yours and the computer&apos;s reply. The game&apos;s word for taking back moves, never the word for Cancel.</extracomment>
-        <translation>&amp;Отменить</translation>
+        <translation>&amp;Вернуть ход</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -364,7 +364,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>Undo</source>
         <extracomment>Tooltip of the toolbar button for Edit &gt; Undo; the same word as there.</extracomment>
-        <translation>Отменить</translation>
+        <translation>Вернуть ход</translation>
     </message>
     <message>
         <source>Copyright</source>
@@ -611,7 +611,7 @@ Questions and ideas: %2</source>
     <message>
         <source>Undo moves</source>
         <extracomment>Check box: whether Edit &gt; Undo may take back moves. A permission (&quot;Allow taking back moves&quot;), with the same word as the Undo command.</extracomment>
-        <translation>Разрешить отмену ходов</translation>
+        <translation>Разрешить возврат ходов</translation>
     </message>
     <message>
         <source>Sound</source>
