@@ -252,7 +252,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>%1: empty.</source>
         <extracomment>A line of the board without a mark; %1 is its name, e.g. &quot;Row 9&quot;.</extracomment>
-        <translation>%1: pusta.</translation>
+        <translation>%1: same puste pola.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -477,7 +477,7 @@ About box button.</extracomment>
     <message>
         <source>Mark &amp;Last Move</source>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
-        <translation>Zaznacz &amp;ostatni ruch</translation>
+        <translation>Zaznaczaj ostatni &amp;ruch</translation>
     </message>
 </context>
 <context>
@@ -588,7 +588,7 @@ Pytania i pomysły: %2</translation>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 na 15 pól. Strzałki przesuwają kursor, Home przywraca go na środek, Enter lub Spacja zagrywa jego pole, L powtarza dwa ostatnie ruchy.</translation>
+        <translation>15 na 15 pól. Strzałki przesuwają kursor, Home przenosi go na środek, Enter lub spacja stawia znak na jego polu, L powtarza dwa ostatnie ruchy.</translation>
     </message>
 </context>
 <context>
