@@ -183,7 +183,7 @@ Tente &quot;pentavo --help&quot; para saber mais.
     <message>
         <source>New game. %1</source>
         <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
-        <translation>Novo jogo. %1</translation>
+        <translation>Nova partida. %1</translation>
     </message>
     <message>
         <source>Nothing to take back.</source>
@@ -193,12 +193,12 @@ Tente &quot;pentavo --help&quot; para saber mais.
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Desfeito: você %1, computador %2.</translation>
+        <translation>Jogadas desfeitas: você %1, computador %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Desfeito: computador %1, você %2.</translation>
+        <translation>Jogadas desfeitas: computador %1, você %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -209,8 +209,8 @@ Tente &quot;pentavo --help&quot; para saber mais.
         <source>Opened %1: %n marks on the board. Your move.</source>
         <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
         <translation>
-            <numerusform>Aberto: %1, %n marca no tabuleiro. Sua vez.</numerusform>
-            <numerusform>Aberto: %1, %n marcas no tabuleiro. Sua vez.</numerusform>
+            <numerusform>Arquivo %1 aberto: %n marca no tabuleiro. Sua vez.</numerusform>
+            <numerusform>Arquivo %1 aberto: %n marcas no tabuleiro. Sua vez.</numerusform>
         </translation>
     </message>
     <message>
@@ -221,7 +221,7 @@ Tente &quot;pentavo --help&quot; para saber mais.
     <message>
         <source>The game is over. %1 starts a new game.</source>
         <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
-        <translation>O jogo acabou. %1 começa um novo jogo.</translation>
+        <translation>A partida acabou. %1 começa uma nova partida.</translation>
     </message>
     <message>
         <source>Row %1</source>
@@ -586,7 +586,7 @@ Dúvidas e ideias: %2</translation>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 por 15 casas. As setas movem o cursor, Home o traz de volta ao centro, Enter ou Espaço joga na sua casa, L repete as duas últimas jogadas.</translation>
+        <translation>15 por 15 casas. As setas movem o cursor, Home o traz de volta ao centro, Enter ou Espaço joga na casa do cursor, L repete as duas últimas jogadas.</translation>
     </message>
 </context>
 <context>
