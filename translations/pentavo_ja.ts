@@ -183,7 +183,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>New game. %1</source>
         <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
-        <translation>新しいゲーム。%1</translation>
+        <translation>新しい対局。%1</translation>
     </message>
     <message>
         <source>Nothing to take back.</source>
@@ -215,27 +215,27 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>%1 is taken.</source>
         <extracomment>The person tried to play on a cell that holds a mark, e.g. &quot;H9 is taken.&quot;; nothing was played.</extracomment>
-        <translation>%1 は埋まっています。</translation>
+        <translation>%1 は空いていません。</translation>
     </message>
     <message>
         <source>The game is over. %1 starts a new game.</source>
         <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
-        <translation>ゲームは終わりました。%1 で新しいゲームを始めます。</translation>
+        <translation>対局は終わりました。%1 で新しい対局を始めます。</translation>
     </message>
     <message>
         <source>Row %1</source>
         <extracomment>A row of the board read out by its key; %1 is its number, 1 to 15.</extracomment>
-        <translation>%1 行</translation>
+        <translation>行 %1</translation>
     </message>
     <message>
         <source>Column %1</source>
         <extracomment>A column of the board read out by its key; %1 is its letter, A to O.</extracomment>
-        <translation>%1 列</translation>
+        <translation>列 %1</translation>
     </message>
     <message>
         <source>Diagonal %1 to %2</source>
         <extracomment>A diagonal of the board read out by its key, from its first cell to its last.</extracomment>
-        <translation>斜め %1 から %2</translation>
+        <translation>斜め %1～%2</translation>
     </message>
     <message>
         <source>%1 cross</source>
@@ -261,7 +261,7 @@ Try &apos;pentavo --help&apos; for more.
         <source>%1: %2; %n empty.</source>
         <extracomment>A line of the board; %1 is its name (&quot;Row 9&quot;), %2 its marks (&quot;H cross and I circle&quot;), then how many of its cells are empty.</extracomment>
         <translation>
-            <numerusform>%1: %2。空き %n。</numerusform>
+            <numerusform>%1: %2。空きは %n マス。</numerusform>
         </translation>
     </message>
 </context>
@@ -584,7 +584,7 @@ Questions and ideas: %2</source>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15×15 のマス。矢印キーでカーソルを動かし、Home で中央に戻し、Enter または Space でそのマスに打ちます。L で最後の 2 手をもう一度読み上げます。</translation>
+        <translation>15×15 マスの盤。矢印キーでカーソルを動かし、Home で中央に戻し、Enter または Space でそのマスに打ちます。L で最後の 2 手をもう一度読み上げます。</translation>
     </message>
 </context>
 <context>
