@@ -183,7 +183,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>New game. %1</source>
         <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
-        <translation>新游戏。%1</translation>
+        <translation>新的一局。%1</translation>
     </message>
     <message>
         <source>Nothing to take back.</source>
@@ -215,12 +215,12 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>%1 is taken.</source>
         <extracomment>The person tried to play on a cell that holds a mark, e.g. &quot;H9 is taken.&quot;; nothing was played.</extracomment>
-        <translation>%1 已被占用。</translation>
+        <translation>%1 已有棋子。</translation>
     </message>
     <message>
         <source>The game is over. %1 starts a new game.</source>
         <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
-        <translation>游戏已结束。按 %1 开始新游戏。</translation>
+        <translation>本局已结束。按 %1 开始新的一局。</translation>
     </message>
     <message>
         <source>Row %1</source>
@@ -235,7 +235,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>Diagonal %1 to %2</source>
         <extracomment>A diagonal of the board read out by its key, from its first cell to its last.</extracomment>
-        <translation>斜线 %1 至 %2</translation>
+        <translation>从 %1 到 %2 的斜线</translation>
     </message>
     <message>
         <source>%1 cross</source>
@@ -250,7 +250,7 @@ Try &apos;pentavo --help&apos; for more.
     <message>
         <source>%1: empty.</source>
         <extracomment>A line of the board without a mark; %1 is its name, e.g. &quot;Row 9&quot;.</extracomment>
-        <translation>%1：空。</translation>
+        <translation>%1：全是空位。</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -261,7 +261,7 @@ Try &apos;pentavo --help&apos; for more.
         <source>%1: %2; %n empty.</source>
         <extracomment>A line of the board; %1 is its name (&quot;Row 9&quot;), %2 its marks (&quot;H cross and I circle&quot;), then how many of its cells are empty.</extracomment>
         <translation>
-            <numerusform>%1：%2；%n 个空。</numerusform>
+            <numerusform>%1：%2；%n 个空位。</numerusform>
         </translation>
     </message>
 </context>
@@ -584,7 +584,7 @@ Questions and ideas: %2</source>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15×15 个格子。方向键移动光标，Home 键回到中央，Enter 或空格键在该格落子，L 键重复最后两步。</translation>
+        <translation>15×15 的棋盘。方向键移动光标，Home 键回到中央，Enter 或空格键在该格落子，L 键重复最后两步。</translation>
     </message>
 </context>
 <context>
