@@ -219,6 +219,11 @@ void ChooseMove(const Board& board, bool computerFirst, std::int16_t& column, st
     row = static_cast<std::int16_t>(BestRow);
 }
 
+void ChooseMoveFor(const Board& board, std::int16_t mark, std::int16_t& column, std::int16_t& row) {
+    // The computer owns the crosses exactly when it moved first.
+    ChooseMove(board, mark == Cross, column, row);
+}
+
 std::int32_t CellScore(const Board& board, bool computerFirst, int col, int row) {
     if (!OnBoard(col, row) || board(col, row) != Empty)
         return 0;

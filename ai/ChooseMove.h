@@ -52,6 +52,10 @@ namespace pentavo {
 // full board it names (0, 0), which is occupied.
 void ChooseMove(const Board& board, bool computerFirst, std::int16_t& column, std::int16_t& row);
 
+// The cell the same rule picks for the side that plays `mark` (Cross or Circle), as if the computer
+// played that side: the person's hint. Needs an empty cell, as ChooseMove does.
+void ChooseMoveFor(const Board& board, std::int16_t mark, std::int16_t& column, std::int16_t& row);
+
 // The score ChooseMove gives the empty cell (col, row); 0 for an occupied or off-board cell.
 std::int32_t CellScore(const Board& board, bool computerFirst, int col, int row);
 

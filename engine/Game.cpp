@@ -3,7 +3,6 @@
 #include "ai/ChooseMove.h"
 #include "core/BoardGeometry.h"
 #include "core/Rounding.h"
-#include "core/Translatable.h"
 #include "engine/FindFive.h"
 
 #include <algorithm>
@@ -35,6 +34,7 @@ std::int16_t MarkOfMove(std::int16_t logIndex) {
 } // namespace
 
 void Game::NewGame() {
+    takenBack_.clear();
     state_.Board.Clear();
     state_.MoveLog.fill(0);
     DrawAllCells();
@@ -74,6 +74,7 @@ bool Game::PlaceMark(std::int16_t col, std::int16_t row) {
     state_.Board(col, row) = mark;
     state_.MoveLog[state_.MoveCount] = EncodeMove(col, row);
     ++state_.MoveCount;
+    takenBack_.clear();
     // A log opened from a file may hold stray codes after its first 0; once a move is played
     // there they must not come back as moves when the game is saved and opened again.
     std::fill(state_.MoveLog.begin() + state_.MoveCount, state_.MoveLog.end(), MoveCode{0});
@@ -82,8 +83,10 @@ bool Game::PlaceMark(std::int16_t col, std::int16_t row) {
 
 void Game::UndoLastPair() {
     if (state_.MoveCount > 2 && options_.UndoMoves) {
+        TakenPair pair{{}, state_.GameOver};
         for (int taken = 0; taken < 2; ++taken) {
             --state_.MoveCount;
+            pair.codes[static_cast<std::size_t>(1 - taken)] = state_.MoveLog[state_.MoveCount];
             std::int16_t col = 0;
             std::int16_t row = 0;
             // Entries below MoveCount always name a cell, unless a log was loaded and never
@@ -95,11 +98,33 @@ void Game::UndoLastPair() {
                 view_.DrawMark(col, row, Empty);
             }
         }
+        takenBack_.push_back(pair);
     }
     state_.GameOver = false;
 }
 
+void Game::RedoLastPair() {
+    if (takenBack_.empty())
+        return;
+    const TakenPair pair = takenBack_.back();
+    takenBack_.pop_back();
+    for (const MoveCode code : pair.codes) {
+        std::int16_t col = 0;
+        std::int16_t row = 0;
+        // The same codes Undo took from below MoveCount, so the same cells, now empty again.
+        if (DecodeMove(code, col, row)) {
+            const std::int16_t mark = MarkOfMove(state_.MoveCount);
+            view_.DrawMark(col, row, mark);
+            state_.Board(col, row) = mark;
+        }
+        state_.MoveLog[state_.MoveCount] = code;
+        ++state_.MoveCount;
+    }
+    state_.GameOver = pair.gameOver;
+}
+
 void Game::ReplayLog() {
+    takenBack_.clear();
     state_.Board.Clear();
     DrawAllCells();
     state_.MoveCount = CellCount;
@@ -139,8 +164,7 @@ void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, fl
         return;
     PlacePlayerMove(static_cast<std::int16_t>(cell->col), static_cast<std::int16_t>(cell->row));
     if (FindFive(state_.Board) != Empty) {
-        //: Message box: your move completed five in a row.
-        view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "You win"));
+        view_.ShowMessage(YouWinMessage);
         state_.GameOver = true;
     }
     // The person may have filled the last cell: then the computer has nowhere to play.
@@ -148,17 +172,24 @@ void Game::Form_MouseUp(std::int16_t Button, std::int16_t /*Shift*/, float X, fl
         state_.Thinking = true;
         PlaceComputerMove();
         if (FindFive(state_.Board) != Empty) {
-            //: Message box: the computer completed five in a row; "I" is the computer.
-            view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "I win"));
+            view_.ShowMessage(IWinMessage);
             state_.GameOver = true;
         }
         state_.Thinking = false;
     }
     if (!state_.GameOver && state_.MoveCount >= CellCount) {
-        //: Message box: the board is full and nobody has five in a row; the game is drawn.
-        view_.ShowMessage(QT_TRANSLATE_NOOP("Game", "Draw"));
+        view_.ShowMessage(DrawMessage);
         state_.GameOver = true;
     }
+}
+
+std::optional<Cell> Game::Hint() const {
+    if (state_.GameOver || state_.Thinking || state_.Board.IsFull())
+        return std::nullopt;
+    std::int16_t col = 0;
+    std::int16_t row = 0;
+    ChooseMoveFor(state_.Board, MarkOfMove(state_.MoveCount), col, row);
+    return Cell{col, row};
 }
 
 void Game::PlaceComputerMove() {

@@ -1,9 +1,19 @@
 #pragma once
 
+#include "core/Translatable.h"
+
 #include <cstdint>
 #include <string_view>
 
 namespace pentavo {
+
+// The three messages that end a game, as ShowMessage is given them.
+//: Message box: your move completed five in a row.
+inline constexpr std::string_view YouWinMessage = QT_TRANSLATE_NOOP("Game", "You win");
+//: Message box: the computer completed five in a row; "I" is the computer.
+inline constexpr std::string_view IWinMessage = QT_TRANSLATE_NOOP("Game", "I win");
+//: Message box: the board is full and nobody has five in a row; the game is drawn.
+inline constexpr std::string_view DrawMessage = QT_TRANSLATE_NOOP("Game", "Draw");
 
 // What the game needs of the screen; the main window implements it, tests fake it.
 class GameView {

@@ -274,6 +274,21 @@ Try &apos;pentavo --help&apos; for more.
             <numerusform>%1: %2؛ %n خانة فارغة.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>لا شيء لإعادته.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>تمت الإعادة: أنت %1، الحاسوب %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>تمت الإعادة: الحاسوب %1، أنت %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -485,6 +500,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>&amp;تمييز آخر نقلة</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>إ&amp;عادة النقلة</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>إظهار ال&amp;خماسية الفائزة</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>تل&amp;ميح</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>الإ&amp;حصاءات...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -596,6 +631,29 @@ Questions and ideas: %2</source>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>الملف «%1» غير موجود.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>فاز الحاسوب: من %1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>لقد فزت: من %1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>انتهت المباراة: لا يوجد تلميح.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>اللوحة ممتلئة: لا يوجد تلميح.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>تلميح: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -630,6 +688,70 @@ Questions and ideas: %2</source>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>الإصدار %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>لا انتصارات متتالية (%n)</numerusform>
+            <numerusform>انتصار واحد (%n)</numerusform>
+            <numerusform>انتصاران متتاليان (%n)</numerusform>
+            <numerusform>%n انتصارات متتالية</numerusform>
+            <numerusform>%n انتصارًا متتاليًا</numerusform>
+            <numerusform>%n انتصار متتالٍ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>لا خسارات متتالية (%n)</numerusform>
+            <numerusform>خسارة واحدة (%n)</numerusform>
+            <numerusform>خسارتان متتاليتان (%n)</numerusform>
+            <numerusform>%n خسارات متتالية</numerusform>
+            <numerusform>%n خسارة متتالية</numerusform>
+            <numerusform>%n خسارة متتالية</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>الإحصاءات</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>مباريات فزت بها:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>مباريات خسرتها:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>مباريات تعادل:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>السلسلة الحالية:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>إعادة ال&amp;تعيين...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>هل تريد تصفير المباريات التي فزت بها وخسرتها وتعادلت فيها والسلسلة؟</translation>
     </message>
 </context>
 </TS>

@@ -266,6 +266,21 @@ Prova «pentavo --help» per a més informació.
             <numerusform>%1: %2; %n buides.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>No hi ha res per refer.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Refet: tu %1, ordinador %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Refet: ordinador %1, tu %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -477,6 +492,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Marca l’&amp;última jugada</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>&amp;Refés</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>Mostra la línia &amp;guanyadora</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>E&amp;stadístiques...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -588,6 +623,29 @@ Preguntes i idees: %2</translation>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>El fitxer «%1» no existeix.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>He guanyat: de %1 a %2</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Has guanyat: de %1 a %2</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>La partida s’ha acabat: no hi ha pista.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>El tauler és ple: no hi ha pista.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>Pista: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -622,6 +680,62 @@ Preguntes i idees: %2</translation>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Versió %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>%n victòria seguida</numerusform>
+            <numerusform>%n victòries seguides</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>%n derrota seguida</numerusform>
+            <numerusform>%n derrotes seguides</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>cap</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadístiques</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Partides guanyades:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>Partides perdudes:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>Partides empatades:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Ratxa actual:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Restableix...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tanca</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>Voleu posar a zero les partides guanyades, perdudes i empatades i la ratxa?</translation>
     </message>
 </context>
 </TS>

@@ -268,6 +268,21 @@ Více řekne „pentavo --help“.
             <numerusform>%1: %2; %n prázdných.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>Není co znovu provést.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Znovu provedeno: vy %1, počítač %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Znovu provedeno: počítač %1, vy %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -479,6 +494,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Označit &amp;poslední tah</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>&amp;Znovu provést</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>Zobrazit &amp;vítěznou pětici</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>&amp;Nápověda tahu</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>S&amp;tatistika...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -590,6 +625,29 @@ Dotazy a nápady: %2</translation>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Soubor „%1“ neexistuje.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Vyhrál počítač: od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Vyhráli jste: od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>Hra skončila: nápověda tahu není.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>Deska je plná: nápověda tahu není.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>Nápověda tahu: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -624,6 +682,64 @@ Dotazy a nápady: %2</translation>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Verze %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>%n výhra za sebou</numerusform>
+            <numerusform>%n výhry za sebou</numerusform>
+            <numerusform>%n výher za sebou</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>%n prohra za sebou</numerusform>
+            <numerusform>%n prohry za sebou</numerusform>
+            <numerusform>%n proher za sebou</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>žádná</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistika</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Vyhrané hry:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>Prohrané hry:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>Remízy:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Současná série:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Vynulovat...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zavřít</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>Vynulovat vyhrané, prohrané a remízové hry i sérii?</translation>
     </message>
 </context>
 </TS>

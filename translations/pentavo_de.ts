@@ -266,6 +266,21 @@ Try &apos;pentavo --help&apos; for more.
             <numerusform>%1: %2; %n leer.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>Nichts wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Wiederhergestellt: Sie %1, Computer %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Wiederhergestellt: Computer %1, Sie %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -477,6 +492,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>&amp;Letzten Zug markieren</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>&amp;Fünferreihe zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>Stat&amp;istik...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -588,6 +623,29 @@ Fragen und Ideen: %2</translation>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
         <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn in die Mitte zurück, Eingabe oder Leertaste setzt auf sein Feld, L sagt die letzten beiden Züge noch einmal.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Ich habe gewonnen: %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Sie haben gewonnen: %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>Die Partie ist zu Ende: Es gibt keinen Tipp.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>Das Brett ist voll: Es gibt keinen Tipp.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>Tipp: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -622,6 +680,62 @@ Fragen und Ideen: %2</translation>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>%n Sieg in Folge</numerusform>
+            <numerusform>%n Siege in Folge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>%n Niederlage in Folge</numerusform>
+            <numerusform>%n Niederlagen in Folge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Gewonnene Partien:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>Verlorene Partien:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>Unentschiedene Partien:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Aktuelle Serie:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Zurücksetzen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>Gewonnene, verlorene und unentschiedene Partien und die Serie auf null zurücksetzen?</translation>
     </message>
 </context>
 </TS>

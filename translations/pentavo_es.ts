@@ -266,6 +266,21 @@ Pruebe «pentavo --help» para saber más.
             <numerusform>%1: %2; %n vacías.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>No hay nada que rehacer.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Rehecho: tú %1, ordenador %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Rehecho: ordenador %1, tú %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -477,6 +492,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Marcar ú&amp;ltima jugada</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>Mostrar línea &amp;ganadora</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>Es&amp;tadísticas...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -588,6 +623,29 @@ Preguntas e ideas: %2</translation>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
         <translation>15 por 15 casillas. Las flechas mueven el cursor, Inicio lo devuelve al centro, Intro o Espacio juega en su casilla, L repite las dos últimas jugadas.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>He ganado yo: de %1 a %2</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Ha ganado usted: de %1 a %2</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>La partida ha terminado: no hay pista.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>El tablero está lleno: no hay pista.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>Pista: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -622,6 +680,62 @@ Preguntas e ideas: %2</translation>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Versión %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>%n victoria seguida</numerusform>
+            <numerusform>%n victorias seguidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>%n derrota seguida</numerusform>
+            <numerusform>%n derrotas seguidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Partidas ganadas:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>Partidas perdidas:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>Partidas empatadas:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Racha actual:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Restablecer...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>¿Poner a cero las partidas ganadas, perdidas y empatadas y la racha?</translation>
     </message>
 </context>
 </TS>

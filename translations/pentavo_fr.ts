@@ -266,6 +266,21 @@ Essayez « pentavo --help » pour en savoir plus.
             <numerusform>%1 : %2 ; %n vides.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>Rien à rétablir.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Rétabli : vous %1, ordinateur %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Rétabli : ordinateur %1, vous %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -477,6 +492,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Marquer le &amp;dernier coup</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>Rét&amp;ablir</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>Montrer la ligne &amp;gagnante</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>&amp;Statistiques...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -588,6 +623,29 @@ Questions et idées : %2</translation>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
         <translation>15 cases sur 15. Les flèches déplacent le curseur, Origine le ramène au centre, Entrée ou Espace joue sur sa case, L redit les deux derniers coups.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>J’ai gagné : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Vous avez gagné : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>La partie est finie : il n’y a pas d’indice.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>Le plateau est plein : il n’y a pas d’indice.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>Indice : %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -622,6 +680,62 @@ Questions et idées : %2</translation>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>%n victoire d’affilée</numerusform>
+            <numerusform>%n victoires d’affilée</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>%n défaite d’affilée</numerusform>
+            <numerusform>%n défaites d’affilée</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Parties gagnées :</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>Parties perdues :</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>Parties nulles :</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Série en cours :</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Remettre à zéro...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>Remettre à zéro les parties gagnées, perdues et nulles ainsi que la série ?</translation>
     </message>
 </context>
 </TS>

@@ -266,6 +266,21 @@ Try &apos;pentavo --help&apos; for more.
             <numerusform>%1: %2; %n משבצות ריקות.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>אין מה לבצע שוב.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>בוצע שוב: אתה %1, המחשב %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>בוצע שוב: המחשב %1, אתה %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -477,6 +492,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>&amp;סימון המהלך האחרון</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>&amp;ביצוע חוזר</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>הצגת ה&amp;חמישייה המנצחת</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>&amp;רמז</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>סטטי&amp;סטיקה...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -588,6 +623,29 @@ Questions and ideas: %2</source>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>הקובץ &quot;%1&quot; אינו קיים.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>המחשב ניצח: מ־%1 עד %2.</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>ניצחת: מ־%1 עד %2.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>המשחק נגמר: אין רמז.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>הלוח מלא: אין רמז.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>רמז: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -622,6 +680,62 @@ Questions and ideas: %2</source>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>גרסה %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>ניצחון %n ברצף</numerusform>
+            <numerusform>%n ניצחונות ברצף</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>הפסד %n ברצף</numerusform>
+            <numerusform>%n הפסדים ברצף</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>אין</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>סטטיסטיקה</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>משחקים שניצחת:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>משחקים שהפסדת:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>משחקי תיקו:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>רצף נוכחי:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;איפוס...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;סגירה</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>לאפס את המשחקים שניצחת, הפסדת וסיימת בתיקו ואת הרצף?</translation>
     </message>
 </context>
 </TS>

@@ -264,6 +264,21 @@ További tudnivalók: „pentavo --help”.
             <numerusform>%1: %2; %n üres.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>Nincs mit újra lépni.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Újra lépve – Ön: %1, számítógép: %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Újra lépve – számítógép: %1, Ön: %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -475,6 +490,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Az utolsó lépés &amp;megjelölése</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>Ú&amp;jra</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>A &amp;nyerő ötös mutatása</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>&amp;Statisztika...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -586,6 +621,29 @@ Kérdések és ötletek: %2</translation>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>A fájl nem létezik: „%1”.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Én nyertem: %1–%2</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Ön nyert: %1–%2</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>A játszma véget ért: nincs tipp.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>A tábla megtelt: nincs tipp.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>Tipp: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -620,6 +678,60 @@ Kérdések és ötletek: %2</translation>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Verzió: %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>%n győzelem zsinórban</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>%n vereség zsinórban</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>nincs</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statisztika</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Megnyert játszmák:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>Elvesztett játszmák:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>Döntetlen játszmák:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Jelenlegi sorozat:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Nullázás...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Bezárás</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>Nullázza a megnyert, elvesztett és döntetlen játszmákat és a sorozatot?</translation>
     </message>
 </context>
 </TS>

@@ -264,6 +264,21 @@ Try &apos;pentavo --help&apos; for more.
             <numerusform>%1: %2。空きは %n マス。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>やり直せる手はありません。</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>やり直しました: あなた %1、コンピューター %2。</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>やり直しました: コンピューター %1、あなた %2。</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -475,6 +490,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>最後の手を表示(&amp;L)</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>勝ちの五目を表示(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>ヒント(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>成績(&amp;S)...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -586,6 +621,29 @@ Questions and ideas: %2</source>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
         <translation>15×15 マスの盤。矢印キーでカーソルを動かし、Home で中央に戻し、Enter または Space でそのマスに打ちます。L で最後の 2 手をもう一度読み上げます。</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>コンピューターの勝ちです: %1 から %2</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>あなたの勝ちです: %1 から %2</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>対局は終わりました。ヒントはありません。</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>盤が埋まっています。ヒントはありません。</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>ヒント: %1。</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -620,6 +678,60 @@ Questions and ideas: %2</source>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>バージョン %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>%n 連勝</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>%n 連敗</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>勝ち:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>負け:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>引き分け:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>現在の連続記録:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>リセット(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>勝ち、負け、引き分けの数と連続記録を 0 に戻しますか?</translation>
     </message>
 </context>
 </TS>

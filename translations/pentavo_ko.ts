@@ -264,6 +264,21 @@ Try &apos;pentavo --help&apos; for more.
             <numerusform>%1: %2; 빈칸 %n개.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>다시 둘 수가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>다시 둠: 나 %1, 컴퓨터 %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>다시 둠: 컴퓨터 %1, 나 %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -475,6 +490,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>마지막 수 표시(&amp;L)</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>다시 두기(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>이긴 다섯 표시(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>힌트(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>전적(&amp;S)...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -586,6 +621,29 @@ Questions and ideas: %2</source>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>&quot;%1&quot; 파일이 없습니다.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>컴퓨터가 이겼습니다: %1부터 %2까지.</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>이겼습니다: %1부터 %2까지.</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>판이 끝났습니다. 힌트가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>판이 가득 찼습니다. 힌트가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>힌트: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -620,6 +678,60 @@ Questions and ideas: %2</source>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>버전 %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>%n연승</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>%n연패</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>전적</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>이긴 판:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>진 판:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>비긴 판:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>현재 연속 기록:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>초기화(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>닫기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>이긴 판, 진 판, 비긴 판과 연속 기록을 0으로 되돌릴까요?</translation>
     </message>
 </context>
 </TS>

@@ -268,6 +268,21 @@ Try &apos;pentavo --help&apos; for more.
             <numerusform>%1: %2; %n pustych.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>Nie ma czego ponowić.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Ponowiono: ty %1, komputer %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Ponowiono: komputer %1, ty %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -479,6 +494,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Zaznaczaj ostatni &amp;ruch</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>Pokaż &amp;wygrywającą piątkę</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>Po&amp;dpowiedź</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>S&amp;tatystyki...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -590,6 +625,29 @@ Pytania i pomysły: %2</translation>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
         <translation>15 na 15 pól. Strzałki przesuwają kursor, Home przenosi go na środek, Enter lub spacja stawia znak na jego polu, L powtarza dwa ostatnie ruchy.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Wygrywam: od %1 do %2</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Wygrywasz: od %1 do %2</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>Partia jest skończona: nie ma podpowiedzi.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>Plansza jest pełna: nie ma podpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>Podpowiedź: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -624,6 +682,64 @@ Pytania i pomysły: %2</translation>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Wersja %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>%n wygrana z rzędu</numerusform>
+            <numerusform>%n wygrane z rzędu</numerusform>
+            <numerusform>%n wygranych z rzędu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>%n przegrana z rzędu</numerusform>
+            <numerusform>%n przegrane z rzędu</numerusform>
+            <numerusform>%n przegranych z rzędu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyki</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Partie wygrane:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>Partie przegrane:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>Partie zremisowane:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Obecna seria:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Wyzeruj...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>Wyzerować partie wygrane, przegrane i zremisowane oraz serię?</translation>
     </message>
 </context>
 </TS>

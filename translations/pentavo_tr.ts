@@ -264,6 +264,21 @@ Ayrıntılar için “pentavo --help” komutunu çalıştırın.
             <numerusform>%1: %2; %n boş.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing to put back.</source>
+        <extracomment>Redo found no moves that Undo had taken back.</extracomment>
+        <translation>Yinelenecek hamle yok.</translation>
+    </message>
+    <message>
+        <source>Put back: you %1, computer %2.</source>
+        <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
+        <translation>Yinelendi: siz %1, bilgisayar %2.</translation>
+    </message>
+    <message>
+        <source>Put back: computer %1, you %2.</source>
+        <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
+        <translation>Yinelendi: bilgisayar %1, siz %2.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -475,6 +490,26 @@ About box button.</extracomment>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
         <translation>Son &amp;hamleyi işaretle</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
+        <translation>&amp;Yinele</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winning Five</source>
+        <extracomment>View menu, a check mark: a line through the five in a row that ended the game.</extracomment>
+        <translation>Kazanan &amp;beşliyi göster</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Edit menu: shows the cell the computer would play in your place; nothing is played.</extracomment>
+        <translation>&amp;İpucu</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <extracomment>View menu: opens the count of games won, lost and drawn.</extracomment>
+        <translation>İs&amp;tatistikler...</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::HelpViewer</name>
@@ -586,6 +621,29 @@ Soru ve öneriler: %2</translation>
         <source>The file &quot;%1&quot; does not exist.</source>
         <translation>“%1” dosyası yok.</translation>
     </message>
+    <message>
+        <source>I win: %1 to %2</source>
+        <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Ben kazandım: %1 ile %2 arası</translation>
+    </message>
+    <message>
+        <source>You win: %1 to %2</source>
+        <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
+        <translation>Kazandınız: %1 ile %2 arası</translation>
+    </message>
+    <message>
+        <source>The game is over: there is no hint.</source>
+        <translation>Oyun bitti: ipucu yok.</translation>
+    </message>
+    <message>
+        <source>The board is full: there is no hint.</source>
+        <translation>Tahta dolu: ipucu yok.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
+        <translation>İpucu: %1.</translation>
+    </message>
 </context>
 <context>
     <name>pentavo::frmOptions</name>
@@ -620,6 +678,60 @@ Soru ve öneriler: %2</translation>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Sürüm %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>pentavo::frmStatistics</name>
+    <message numerus="yes">
+        <source>won %n in a row</source>
+        <extracomment>The current streak: games won in a row.</extracomment>
+        <translation>
+            <numerusform>üst üste %n galibiyet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n in a row</source>
+        <extracomment>The current streak: games lost in a row.</extracomment>
+        <translation>
+            <numerusform>üst üste %n mağlubiyet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>The current streak when the last game was a draw, or before the first game.</extracomment>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>İstatistikler</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Kazanılan oyunlar:</translation>
+    </message>
+    <message>
+        <source>Games lost:</source>
+        <translation>Kaybedilen oyunlar:</translation>
+    </message>
+    <message>
+        <source>Games drawn:</source>
+        <translation>Berabere oyunlar:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Güncel seri:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Sıfırla...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message>
+        <source>Set the games won, lost and drawn and the streak back to zero?</source>
+        <translation>Kazanılan, kaybedilen ve berabere oyunlar ile seri sıfırlansın mı?</translation>
     </message>
 </context>
 </TS>

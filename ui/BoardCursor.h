@@ -25,6 +25,7 @@ public:
             Cell{std::clamp(next.col, 0, BoardSize - 1), std::clamp(next.row, 0, BoardSize - 1)};
     }
     void Centre() { cell_ = Cell{BoardSize / 2, BoardSize / 2}; }
+    void MoveTo(int col, int row) { cell_ = Cell{col, row}; }
     void Hide() { cell_.reset(); }
 
 private:

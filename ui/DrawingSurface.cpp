@@ -149,11 +149,32 @@ void DrawingSurface::SetMarker(const std::optional<QRectF>& twips) {
     update();
 }
 
+void DrawingSurface::SetWinningLine(const std::optional<QLineF>& twips) {
+    if (twips == winningLine_)
+        return;
+    winningLine_ = twips;
+    update();
+}
+
 void DrawingSurface::paintEvent(QPaintEvent* event) {
     FitImage();
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawImage(0, 0, image_);
+    if (winningLine_) {
+        const QLineF pixels(ToPixels(winningLine_->x1(), winningLine_->y1()),
+                            ToPixels(winningLine_->x2(), winningLine_->y2()));
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (const auto& [colour, width] :
+             {std::pair{QColor(Qt::white), 9.0}, std::pair{QColor(Qt::black), 5.0}}) {
+            QPen pen(colour, width);
+            pen.setCapStyle(Qt::RoundCap);
+            painter.setPen(pen);
+            painter.drawLine(pixels);
+        }
+        painter.restore();
+    }
     if (highlight_) {
         const QRectF pixels(ToPixels(highlight_->left(), highlight_->top()),
                             ToPixels(highlight_->right(), highlight_->bottom()));

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLineF>
 #include <QWidget>
 
 #include <cstdint>
@@ -58,6 +59,10 @@ public:
     // A dot in the middle of a cell given in twips, painted over the kept image like the frame.
     void SetMarker(const std::optional<QRectF>& twips);
     const std::optional<QRectF>& Marker() const { return marker_; }
+    // A thick line between two points in twips (the centres of a winning line's end cells), dark
+    // with a light edge so that it shows by its shape on either mark; painted like the frame.
+    void SetWinningLine(const std::optional<QLineF>& twips);
+    const std::optional<QLineF>& WinningLine() const { return winningLine_; }
 
 signals:
     // A mouse button released over the area: button mask (left 1, right 2, middle 4), shift mask
@@ -81,6 +86,7 @@ private:
     DrawSettings settings_;
     std::optional<QRectF> highlight_;
     std::optional<QRectF> marker_;
+    std::optional<QLineF> winningLine_;
 };
 
 } // namespace pentavo

@@ -25,16 +25,29 @@ void MakeRoomForCaption(QMessageBox& box) {
                     layout->rowCount(), 0, 1, layout->columnCount());
 }
 
+// Without a window manager the keyboard's focus falls to the screen's root as a box goes, and the
+// owner's shortcuts stay dead until it is clicked.
+void ActivateOwner(QWidget* owner) {
+    if (owner != nullptr && owner->window()->isVisible())
+        owner->window()->activateWindow();
+}
+
 } // namespace
 
 void ShowMessageBox(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, AppTitle, text, QMessageBox::Ok, owner);
     MakeRoomForCaption(box);
     box.exec();
-    // Without a window manager the keyboard's focus falls to the screen's root as the box goes,
-    // and the owner's shortcuts stay dead until it is clicked.
-    if (owner != nullptr && owner->window()->isVisible())
-        owner->window()->activateWindow();
+    ActivateOwner(owner);
+}
+
+bool AskYesNo(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, AppTitle, text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::No);
+    MakeRoomForCaption(box);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    ActivateOwner(owner);
+    return yes;
 }
 
 void ShowFailure(QWidget* owner, const Outcome& outcome) {

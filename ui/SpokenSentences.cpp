@@ -87,6 +87,19 @@ QString TakenBackSentence(std::span<const SpokenMove> taken) {
         .arg(Name(taken[0].cell), Name(taken[1].cell));
 }
 
+QString PutBackSentence(std::span<const SpokenMove> put) {
+    if (put.size() != 2)
+        //: Redo found no moves that Undo had taken back.
+        return QCoreApplication::translate("Speech", "Nothing to put back.");
+    if (put[0].person)
+        //: Redo put back the person's move and the computer's reply; %1 and %2 are cells.
+        return QCoreApplication::translate("Speech", "Put back: you %1, computer %2.")
+            .arg(Name(put[0].cell), Name(put[1].cell));
+    //: Redo put back the computer's move and then the person's; %1 and %2 are cells.
+    return QCoreApplication::translate("Speech", "Put back: computer %1, you %2.")
+        .arg(Name(put[0].cell), Name(put[1].cell));
+}
+
 QString GameEndSentence(std::span<const SpokenMove> moves, const QString& message) {
     //: %1 is the turn's moves ("You I9, computer H9."), %2 how the game ended ("I win").
     return QCoreApplication::translate("Speech", "%1 %2.").arg(MovesSentence(moves), message);

@@ -24,6 +24,8 @@ QString MovesSentence(std::span<const SpokenMove> moves);
 QString NewGameSentence(std::span<const SpokenMove> opening);
 // The moves Undo took back, in the order they had been played; none when it took back nothing.
 QString TakenBackSentence(std::span<const SpokenMove> taken);
+// The moves Redo put back, in the order played; none when there was nothing to put back.
+QString PutBackSentence(std::span<const SpokenMove> put);
 // A turn that ended the game, with the game's own message ("You win").
 QString GameEndSentence(std::span<const SpokenMove> moves, const QString& message);
 // A game opened from a file: its name as the person sees it and the marks on the board.

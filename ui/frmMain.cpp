@@ -12,6 +12,7 @@
 #include "ui/MainGeometry.h"
 #include "ui/MessageBox.h"
 #include "ui/PrintService.h"
+#include "ui/StatisticsStore.h"
 #include "ui/StatusBar.h"
 #include "ui/WindowPlacing.h"
 
@@ -26,6 +27,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace pentavo {
 
@@ -75,6 +77,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::Form_Initialize() {
     game_.NewGame();
+    GameChanged();
 }
 
 void frmMain::Load() {
@@ -217,12 +220,24 @@ void frmMain::DrawMark(std::int16_t col, std::int16_t row, std::int16_t mark) {
 
 void frmMain::ShowMessage(std::string_view text) {
     const QString message = QCoreApplication::translate("Game", std::string(text).c_str());
+    CountResult(text);
+    ShowWinningFive(true);
     // The turn's moves are heard before the box that ends the game, and with its text.
     if (turnStart_ && !turnAnnounced_) {
         turnAnnounced_ = true;
-        Announce(GameEndSentence(MovesSince(*turnStart_), message));
+        Announce(GameEndSentence(MovesSince(*turnStart_), EndSpoken(text)));
     }
     ShowMessageBox(this, message);
+}
+
+void frmMain::CountResult(std::string_view message) {
+    if (std::exchange(gameCounted_, true))
+        return;
+    GameStatistics statistics = ReadStatistics();
+    statistics.Count(message == YouWinMessage ? GameStatistics::Result::Won
+                     : message == IWinMessage ? GameStatistics::Result::Lost
+                                              : GameStatistics::Result::Drawn);
+    WriteStatistics(statistics);
 }
 
 void frmMain::Beep() {
@@ -245,6 +260,7 @@ void frmMain::Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, flo
     turnAnnounced_ = false;
     game_.Form_MouseUp(Button, Shift, X, Y);
     turnStart_.reset();
+    GameChanged();
     if (state.MoveCount == first) {
         // Nothing changes on the board; a screen reader's user is told why.
         if (cell && state.GameOver)

@@ -72,9 +72,13 @@ public:
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    void mnuEditHint_Click();
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
     void mnuViewMarkLastMove_Click();
+    void mnuViewShowWinningFive_Click();
+    void mnuViewStatistics_Click();
     void mnuViewOptions_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
@@ -121,6 +125,17 @@ private:
     // The computer's mark placed by the last reply carries a marker while Mark Last Move is on.
     void ShowLastMoveMarker();
 
+    // After every command that may change the game: what the menus and the board show of it.
+    void GameChanged();
+    // The line through the winning five while the game is over by it and the option is on
+    // (frmMainFive.cpp); `over` also while the message that ends the game is shown.
+    void ShowWinningFive(bool over);
+    // The message that ends a game as a screen reader hears it: a win names its line.
+    QString EndSpoken(std::string_view message) const;
+
+    // Counts the game that a message ends in the statistics, unless it was counted already.
+    void CountResult(std::string_view message);
+
     // The outer size that shows the designed client area whole.
     QSize DefaultOuterSize() const;
     // The smallest outer size that shows the menus, the whole board and a readable status bar.
@@ -143,6 +158,8 @@ private:
     QAction* mnuViewToolbar = nullptr;
     QAction* mnuViewStatusBar = nullptr;
     QAction* mnuViewMarkLastMove = nullptr;
+    QAction* mnuEditRedo = nullptr;
+    QAction* mnuViewShowWinningFive = nullptr;
 
     BoardCursor cursor_;
     bool cursorRefreshPending_ = false;
@@ -152,6 +169,9 @@ private:
     std::optional<int> turnStart_;
     bool turnAnnounced_ = false;
     std::optional<Cell> lastReply_;
+    // The game on the board has been counted in the statistics: it counts once, when it first
+    // ends, until New or Open.
+    bool gameCounted_ = false;
     bool loaded_ = false;
     bool unloaded_ = false;
     // The outer size was set before the window system told the frame's size.

@@ -7,6 +7,7 @@
 #include "ui/StatusBar.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/dialogs/frmOptions.h"
+#include "ui/dialogs/frmStatistics.h"
 
 #include "forms/LoadedForms.h"
 
@@ -35,11 +36,14 @@ void frmMain::tbToolBar_ButtonClick(QAction* Button) {
             mnuHelpContents_Click();
     } catch (const std::exception&) {
     }
+    GameChanged();
 }
 
 void frmMain::mnuFileNew_Click() {
     game_.NewGame();
     Announce(NewGameSentence(MovesSince(0)));
+    gameCounted_ = false;
+    GameChanged();
 }
 
 void frmMain::mnuFilePageSetup_Click() {
@@ -63,6 +67,20 @@ void frmMain::mnuEditUndo_Click() {
     game_.UndoLastPair();
     Announce(
         TakenBackSentence(game_.State().MoveCount < before ? last : std::vector<SpokenMove>{}));
+    GameChanged();
+}
+
+void frmMain::mnuEditRedo_Click() {
+    const int before = game_.State().MoveCount;
+    game_.RedoLastPair();
+    const int after = game_.State().MoveCount;
+    Announce(PutBackSentence(after > before ? MovesSince(before) : std::vector<SpokenMove>{}));
+    GameChanged();
+}
+
+void frmMain::GameChanged() {
+    mnuEditRedo->setEnabled(game_.CanRedo());
+    ShowWinningFive(game_.State().GameOver);
 }
 
 void frmMain::mnuViewToolbar_Click() {
@@ -73,6 +91,10 @@ void frmMain::mnuViewToolbar_Click() {
 void frmMain::mnuViewStatusBar_Click() {
     mnuViewStatusBar->setChecked(!mnuViewStatusBar->isChecked());
     sbStatusBar->setVisible(mnuViewStatusBar->isChecked());
+}
+
+void frmMain::mnuViewStatistics_Click() {
+    frmStatistics::ShowModal(this);
 }
 
 void frmMain::mnuViewOptions_Click() {

@@ -90,15 +90,21 @@ void frmMain::CreateMenus() {
              {"mnuFileExit", "1007", Qt::CTRL | Qt::Key_X, &frmMain::mnuFileExit_Click}},
             this, separatorStyle);
     AddMenu(bar, "mnuEdit", "1008",
-            {{"mnuEditUndo", "1009", Qt::CTRL | Qt::Key_Z, &frmMain::mnuEditUndo_Click}}, this,
-            separatorStyle);
+            {{"mnuEditUndo", "1009", Qt::CTRL | Qt::Key_Z, &frmMain::mnuEditUndo_Click},
+             {"mnuEditRedo", "1046", Qt::CTRL | Qt::Key_Y, &frmMain::mnuEditRedo_Click},
+             {"mnuEditBar0", "-", NoShortcut, nullptr},
+             {"mnuEditHint", "1048", Qt::CTRL | Qt::Key_H, &frmMain::mnuEditHint_Click}},
+            this, separatorStyle);
     QMenu* view =
         AddMenu(bar, "mnuView", "1010",
                 {{"mnuViewToolbar", "1011", NoShortcut, &frmMain::mnuViewToolbar_Click, true},
                  {"mnuViewStatusBar", "1012", NoShortcut, &frmMain::mnuViewStatusBar_Click, true},
                  {"mnuViewMarkLastMove", "1045", NoShortcut, &frmMain::mnuViewMarkLastMove_Click,
                   true, false},
+                 {"mnuViewShowWinningFive", "1047", NoShortcut,
+                  &frmMain::mnuViewShowWinningFive_Click, true, false},
                  {"mnuViewBar0", "-", NoShortcut, nullptr},
+                 {"mnuViewStatistics", "1049", NoShortcut, &frmMain::mnuViewStatistics_Click},
                  {"mnuViewOptions", "1013", Qt::CTRL | Qt::Key_T, &frmMain::mnuViewOptions_Click}},
                 this, separatorStyle);
     AddMenu(bar, "mnuHelp", "1014",
@@ -111,6 +117,10 @@ void frmMain::CreateMenus() {
     mnuViewToolbar = view->findChild<QAction*>("mnuViewToolbar");
     mnuViewStatusBar = view->findChild<QAction*>("mnuViewStatusBar");
     mnuViewMarkLastMove = view->findChild<QAction*>("mnuViewMarkLastMove");
+    mnuViewShowWinningFive = view->findChild<QAction*>("mnuViewShowWinningFive");
+    mnuEditRedo = findChild<QAction*>("mnuEditRedo");
+    // Both of the desktop's usual keys for it.
+    mnuEditRedo->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
 }
 
 void frmMain::CreateToolBar() {

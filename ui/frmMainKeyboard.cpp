@@ -1,9 +1,10 @@
 // Play by keyboard: a cursor over the board that the arrow keys move and Enter or Space plays,
-// through the very turn a left click at the cell's centre starts.
+// through the very turn a left click at the cell's centre starts; a hint moves it too.
 #include "ui/frmMain.h"
 
 #include "core/BoardGeometry.h"
 #include "ui/DrawingSurface.h"
+#include "ui/MessageBox.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -18,6 +19,20 @@ void frmMain::ShowBoardCursor() {
     }
     surface_->SetHighlight(QRectF(CellLeft(cell->col), CellTop(cell->row), CellPitch, CellPitch));
     FocusCellForScreenReader();
+}
+
+// The cursor goes to the cell the computer's rule picks for the person; nothing is played.
+void frmMain::mnuEditHint_Click() {
+    const std::optional<Cell> cell = game_.Hint();
+    if (!cell) {
+        ShowMessageBox(this, game_.State().GameOver ? tr("The game is over: there is no hint.")
+                                                    : tr("The board is full: there is no hint."));
+        return;
+    }
+    cursor_.MoveTo(cell->col, cell->row);
+    ShowBoardCursor();
+    //: Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.
+    Announce(tr("Hint: %1.").arg(QString::fromStdString(cell->Name())));
 }
 
 void frmMain::HideBoardCursor() {
@@ -65,6 +80,9 @@ bool frmMain::BoardKey(const QKeyEvent& key) {
         return AnnounceLine(BoardLine::Rising);
     case Qt::Key_F:
         return AnnounceLine(BoardLine::Falling);
+    case Qt::Key_H:
+        mnuEditHint_Click();
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

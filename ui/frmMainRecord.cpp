@@ -68,6 +68,8 @@ void frmMain::OpenRecord(const QString& name) {
     game_.LoadLog(log);
     game_.ReplayLog();
     Announce(OpenedSentence(QFileInfo(name).fileName(), game_.State().MoveCount));
+    gameCounted_ = false;
+    GameChanged();
 }
 
 } // namespace pentavo

@@ -39,6 +39,16 @@ Board AlongTheEdges(PositionGenerator& generator, int marks) {
     return board;
 }
 
+// The crosses and circles exchanged.
+Board Swapped(const Board& board) {
+    Board swapped = board;
+    for (int col = 0; col < BoardSize; ++col)
+        for (int row = 0; row < BoardSize; ++row)
+            if (board(col, row) != Empty)
+                swapped(col, row) = static_cast<std::int16_t>(Cross + Circle - board(col, row));
+    return swapped;
+}
+
 void ExpectSameAsReference(const Board& board, const std::string& what) {
     for (const bool computerFirst : {true, false}) {
         SCOPED_TRACE(what + (computerFirst ? ", computer first" : ", person first"));
@@ -50,6 +60,13 @@ void ExpectSameAsReference(const Board& board, const std::string& what) {
         ReferenceChooseMove(board, computerFirst, expectedCol, expectedRow);
         ASSERT_EQ(col, expectedCol);
         ASSERT_EQ(row, expectedRow);
+        // The hint, the rule played for the computer's opponent: the reference's reply once the
+        // crosses and circles are exchanged.
+        const std::int16_t hintMark = computerFirst ? Circle : Cross;
+        ChooseMoveFor(board, hintMark, col, row);
+        ReferenceChooseMove(Swapped(board), hintMark == Circle, expectedCol, expectedRow);
+        ASSERT_EQ(col, expectedCol) << "hint";
+        ASSERT_EQ(row, expectedRow) << "hint";
         // Occupied cells and cells just off the board included: both give 0 there.
         for (int c = -1; c <= BoardSize; ++c)
             for (int r = -1; r <= BoardSize; ++r)

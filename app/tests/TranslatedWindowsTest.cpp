@@ -12,6 +12,7 @@
 #include "ui/StatusBar.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/dialogs/frmOptions.h"
+#include "ui/dialogs/frmStatistics.h"
 #include "ui/frmMain.h"
 
 #include <QAbstractButton>
@@ -259,7 +260,8 @@ private slots:
         auto* optionsBox = new frmOptions(options, &window);
         auto* about = new frmAbout(&window);
         auto* help = new HelpViewer(&window);
-        const QList<QWidget*> windows{&window, splash, optionsBox, about, help};
+        auto* statistics = new frmStatistics(&window);
+        const QList<QWidget*> windows{&window, splash, optionsBox, about, help, statistics};
         for (QWidget* shown : windows)
             shown->show();
 
@@ -295,6 +297,7 @@ private slots:
         delete splash;
         delete optionsBox;
         delete about;
+        delete statistics;
         QCoreApplication::removeTranslator(translator.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }

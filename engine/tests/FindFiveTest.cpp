@@ -1,10 +1,14 @@
 #include "engine/FindFive.h"
+#include "engine/FiveLine.h"
 
 #include "engine/tests/GameFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -17,6 +21,7 @@ struct FindFiveCase {
     CellList crosses;
     CellList circles;
     std::int16_t expected;
+    std::optional<FiveLine> line = std::nullopt; // whole, from the end the walk meets first
 };
 
 CellList Join(CellList a, const CellList& b) {
@@ -28,7 +33,13 @@ class FindFiveTable : public testing::TestWithParam<FindFiveCase> {};
 
 TEST_P(FindFiveTable, ReportsTheMarkOfTheFirstLineFound) {
     const FindFiveCase& c = GetParam();
-    EXPECT_EQ(FindFive(BoardWith(c.crosses, c.circles)), c.expected);
+    const Board board = BoardWith(c.crosses, c.circles);
+    EXPECT_EQ(FindFive(board), c.expected);
+    const std::optional<FiveLine> line = FindFiveLine(board);
+    EXPECT_EQ(line ? line->mark : Empty, c.expected);
+    if (c.line) {
+        EXPECT_EQ(line, c.line);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -36,19 +47,41 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FindFiveCase{"EmptyBoard", {}, {}, 0},
         FindFiveCase{"FourBetweenTwoCircles", CellsFrom({5, 3}, 1, 0, 4), {{4, 3}, {9, 3}}, 0},
-        FindFiveCase{"ColumnAtBottomEdge", CellsFrom({3, 10}, 0, 1, 5), {}, 1},
-        FindFiveCase{"SixCirclesInARow", {}, CellsFrom({2, 5}, 1, 0, 6), 2},
+        FindFiveCase{"ColumnAtBottomEdge",
+                     CellsFrom({3, 10}, 0, 1, 5),
+                     {},
+                     1,
+                     FiveLine{{3, 10}, {3, 14}, Cross}},
+        FindFiveCase{"SixCirclesInARow",
+                     {},
+                     CellsFrom({2, 5}, 1, 0, 6),
+                     2,
+                     FiveLine{{2, 5}, {7, 5}, Circle}},
         FindFiveCase{"FourGapOne", Join(CellsFrom({0, 2}, 1, 0, 4), {{5, 2}}), {}, 0},
-        FindFiveCase{"ColumnBeatsRow", CellsFrom({0, 0}, 1, 0, 5), CellsFrom({14, 5}, 0, 1, 5), 2},
+        FindFiveCase{"ColumnBeatsRow", CellsFrom({0, 0}, 1, 0, 5), CellsFrom({14, 5}, 0, 1, 5), 2,
+                     FiveLine{{14, 5}, {14, 9}, Circle}},
         FindFiveCase{"RowBeatsDiagonal", CellsFrom({0, 0}, 1, 1, 5), CellsFrom({10, 14}, 1, 0, 5),
                      2},
         FindFiveCase{"LowerColumnFirst", CellsFrom({3, 0}, 0, 1, 5), CellsFrom({2, 9}, 0, 1, 5), 2},
         FindFiveCase{"EarlierRunInColumn", CellsFrom({0, 0}, 0, 1, 5), CellsFrom({0, 6}, 0, 1, 5),
-                     1},
+                     1, FiveLine{{0, 0}, {0, 4}, Cross}},
         FindFiveCase{"EarlierRunInColumnCircles", CellsFrom({0, 6}, 0, 1, 5),
                      CellsFrom({0, 0}, 0, 1, 5), 2},
-        FindFiveCase{"RisingFromTopEdge", {}, CellsFrom({4, 0}, -1, 1, 5), 2},
-        FindFiveCase{"RisingFromRightEdge", CellsFrom({14, 10}, -1, 1, 5), {}, 1},
+        FindFiveCase{"RisingFromTopEdge",
+                     {},
+                     CellsFrom({4, 0}, -1, 1, 5),
+                     2,
+                     FiveLine{{4, 0}, {0, 4}, Circle}},
+        FindFiveCase{"RisingFromRightEdge",
+                     CellsFrom({14, 10}, -1, 1, 5),
+                     {},
+                     1,
+                     FiveLine{{14, 10}, {10, 14}, Cross}},
+        FindFiveCase{"SevenOnTheMainDiagonal",
+                     CellsFrom({3, 3}, 1, 1, 7),
+                     {},
+                     1,
+                     FiveLine{{3, 3}, {9, 9}, Cross}},
         FindFiveCase{"MainDiagonal", CellsFrom({0, 0}, 1, 1, 5), {}, 1},
         FindFiveCase{"LeftEdgeDiagonalBeatsTopEdge", CellsFrom({1, 0}, 1, 1, 5),
                      CellsFrom({0, 1}, 1, 1, 5), 2},
@@ -123,6 +156,25 @@ std::int16_t WalkedFindFive(const Board& board) {
     return Empty;
 }
 
+// The line's cells, from first to last in one direction, all hold its mark, and no cell of that
+// mark lies just beyond either end.
+bool IsWholeRun(const Board& board, const FiveLine& line) {
+    const int dcol = (line.last.col > line.first.col) - (line.last.col < line.first.col);
+    const int drow = (line.last.row > line.first.row) - (line.last.row < line.first.row);
+    const int length = std::max(std::abs(line.last.col - line.first.col),
+                                std::abs(line.last.row - line.first.row)) +
+                       1;
+    if (length < 5 || line.first.Step(dcol, drow, length - 1) != line.last)
+        return false;
+    const auto holds = [&](const Cell& cell) {
+        return cell.IsOnBoard() && board(cell.col, cell.row) == line.mark;
+    };
+    for (int k = 0; k < length; ++k)
+        if (!holds(line.first.Step(dcol, drow, k)))
+            return false;
+    return !holds(line.first.Step(dcol, drow, -1)) && !holds(line.last.Step(dcol, drow));
+}
+
 // A plain look at every five-cell stretch in all four directions.
 bool HasFive(const Board& board, std::int16_t mark) {
     constexpr int Directions[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
@@ -157,6 +209,9 @@ TEST(FindFive, AgreesWithAPlainSearchOnRandomBoards) {
         }
         const std::int16_t found = FindFive(board);
         ASSERT_EQ(found, WalkedFindFive(board)) << "trial " << trial;
+        const std::optional<FiveLine> line = FindFiveLine(board);
+        ASSERT_EQ(line ? line->mark : Empty, found) << "trial " << trial;
+        ASSERT_TRUE(!line || IsWholeRun(board, *line)) << "trial " << trial;
         const bool crossFive = HasFive(board, Cross);
         const bool circleFive = HasFive(board, Circle);
         ASSERT_EQ(found != 0, crossFive || circleFive) << "trial " << trial;

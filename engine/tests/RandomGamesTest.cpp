@@ -19,8 +19,8 @@
 namespace pentavo {
 namespace {
 
-// Plays many seeded games through clicks, with undo, option changes, new games and reopened logs
-// in between, and checks after every step that the state and the drawing follow the rules.
+// Plays many seeded games through clicks, with undo, redo, option changes, new games and reopened
+// logs in between, and checks after every step that the state and the drawing follow the rules.
 class RandomGames {
 public:
     explicit RandomGames(std::uint32_t seed) : rng_(seed) {
@@ -35,8 +35,10 @@ public:
             const int roll = Below(100);
             if (roll < 80)
                 DoClick();
-            else if (roll < 86)
+            else if (roll < 85)
                 DoUndo();
+            else if (roll < 87)
+                DoRedo();
             else if (roll < 90)
                 DoToggleOption();
             else if (roll < 92)
@@ -131,6 +133,7 @@ private:
         ASSERT_EQ(view_.calls, expected);
         ASSERT_EQ(view_.probed, expectedThinking);
         ASSERT_EQ(after.MoveCount, before.MoveCount + placed);
+        undone_.clear();
         expectOver_ = expected.back().kind == ViewCall::Kind::Message;
         endings += expectOver_ ? 1 : 0;
         strayTail_ = false;
@@ -151,12 +154,43 @@ private:
                 expected.push_back(ViewCall::Mark(col, row, Empty));
             }
             ASSERT_EQ(view_.calls, expected);
+            undone_.push_back(before);
         } else {
             ASSERT_EQ(after.MoveLog, before.MoveLog);
             ASSERT_EQ(after.Board, before.Board);
             ASSERT_TRUE(view_.calls.empty());
         }
         expectOver_ = false;
+    }
+
+    // The game exactly as it stood before the last Undo, its record byte for byte.
+    void DoRedo() {
+        const GameState before = game_.State();
+        view_.Clear();
+        game_.RedoLastPair();
+        const GameState& after = game_.State();
+        ASSERT_EQ(game_.CanRedo(), undone_.size() > 1);
+        if (undone_.empty()) {
+            ASSERT_EQ(after.MoveLog, before.MoveLog);
+            ASSERT_EQ(after.MoveCount, before.MoveCount);
+            ASSERT_TRUE(view_.calls.empty());
+            return;
+        }
+        const GameState expected = undone_.back();
+        undone_.pop_back();
+        ASSERT_EQ(after.MoveLog, expected.MoveLog);
+        ASSERT_EQ(after.Board, expected.Board);
+        ASSERT_EQ(after.MoveCount, expected.MoveCount);
+        ASSERT_EQ(after.GameOver, expected.GameOver);
+        std::vector<ViewCall> drawn;
+        for (int i = before.MoveCount; i < after.MoveCount; ++i) {
+            std::int16_t col = 0;
+            std::int16_t row = 0;
+            ASSERT_TRUE(DecodeMove(after.MoveLog[i], col, row));
+            drawn.push_back(ViewCall::Mark(col, row, i % 2 + 1));
+        }
+        ASSERT_EQ(view_.calls, drawn);
+        expectOver_ = expected.GameOver;
     }
 
     void DoToggleOption() {
@@ -182,6 +216,7 @@ private:
             expected.push_back(ViewCall::Mark(6, 6, Circle));
         ASSERT_EQ(view_.calls, expected);
         ASSERT_EQ(game_.State().MoveCount, options_.ComputerFirst ? 1 : 2);
+        undone_.clear();
         expectOver_ = false;
         strayTail_ = false;
     }
@@ -233,6 +268,7 @@ private:
         }
         ASSERT_EQ(view_.calls, expected);
         ASSERT_EQ(options_.ComputerFirst, count % 2 == 1);
+        undone_.clear();
         expectOver_ = false;
     }
 
@@ -265,6 +301,7 @@ private:
     Game game_{view_, options_};
     bool expectOver_ = false;
     bool strayTail_ = false; // an opened log may keep codes after its end until a move is played
+    std::vector<GameState> undone_; // the game before each Undo that Redo may still put back
 };
 
 // A whole number from the environment, or the fallback when the variable is not set.

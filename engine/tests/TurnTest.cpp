@@ -127,6 +127,23 @@ TEST_P(AfterEnd, RefusedUndoStillAcceptsClicksAgain) {
     ExpectClickAccepted();
 }
 
+TEST_P(AfterEnd, UndoTwiceThenRedoTwiceIsTheFinishedGameAgain) {
+    Finish();
+    const GameState finished = State();
+    game.UndoLastPair();
+    game.UndoLastPair();
+    view.Clear();
+    game.RedoLastPair();
+    game.RedoLastPair();
+    EXPECT_FALSE(game.CanRedo());
+    EXPECT_EQ(State().MoveLog, finished.MoveLog);
+    EXPECT_EQ(State().Board, finished.Board);
+    EXPECT_TRUE(State().GameOver);
+    EXPECT_EQ(view.calls.size(), 4u); // the marks drawn again, no message a second time
+    game.RedoLastPair();
+    EXPECT_EQ(State().MoveLog, finished.MoveLog);
+}
+
 INSTANTIATE_TEST_SUITE_P(Endings, AfterEnd,
                          testing::Values(AfterEndCase{"YouWin", CrossesToMoveWithFour(), 4, 0},
                                          AfterEndCase{"IWin", ComputerToWinNext(), 14, 14}),
@@ -142,6 +159,25 @@ TEST_F(Turn, UndoAfterComputersWinGivesThePersonTheSameMarkAgain) {
     ClickCell(14, 14);
     ASSERT_FALSE(view.calls.empty());
     EXPECT_EQ(view.calls[0], ViewCall::Mark(14, 14, Circle));
+}
+
+// The rule played for the side to move: it completes that side's five, or blocks the other's; the
+// game and the drawing stay as they were. None once the game is over or the board is full.
+TEST_F(Turn, HintIsTheRuleForTheSideToMoveAndChangesNothing) {
+    Open(CrossesToMoveWithFour());
+    EXPECT_EQ(game.Hint(), (Cell{4, 0}));
+    Open(ComputerToWinNext());
+    const GameState before = State();
+    const std::optional<Cell> block = game.Hint();
+    EXPECT_TRUE(block == (Cell{2, 7}) || block == (Cell{7, 7}));
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(State().MoveLog, before.MoveLog);
+    EXPECT_EQ(State().Board, before.Board);
+    ClickCell(14, 14);
+    ASSERT_TRUE(State().GameOver);
+    EXPECT_EQ(game.Hint(), std::nullopt);
+    Open(NoFiveLog({}));
+    EXPECT_EQ(game.Hint(), std::nullopt);
 }
 
 TEST_F(Turn, OpenedFinishedGameThenAClickSaysYouWin) {

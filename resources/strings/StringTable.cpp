@@ -13,7 +13,7 @@ constexpr std::int16_t FirstId = 1000;
 // The English table, from which every language is translated: lupdate takes each text in the
 // context "StringTable", and the caption loader translates it by its English words. Identifiers
 // run from FirstId without gaps.
-constexpr std::array<std::string_view, 46> Texts = {
+constexpr std::array<std::string_view, 50> Texts = {
     QT_TRANSLATE_NOOP("StringTable", "&File"),          // 1000
     QT_TRANSLATE_NOOP("StringTable", "&New"),           // 1001
     QT_TRANSLATE_NOOP("StringTable", "&Open..."),       // 1002
@@ -91,6 +91,14 @@ constexpr std::array<std::string_view, 46> Texts = {
     QT_TRANSLATE_NOOP("StringTable", "App Description"), // 1044
     //: View menu, a toggle: puts a dot on the computer's last move.
     QT_TRANSLATE_NOOP("StringTable", "Mark &Last Move"), // 1045
+    //: Edit menu: puts back, two at a time, the moves Undo took back.
+    QT_TRANSLATE_NOOP("StringTable", "&Redo"), // 1046
+    //: View menu, a check mark: a line through the five in a row that ended the game.
+    QT_TRANSLATE_NOOP("StringTable", "Show &Winning Five"), // 1047
+    //: Edit menu: shows the cell the computer would play in your place; nothing is played.
+    QT_TRANSLATE_NOOP("StringTable", "&Hint"), // 1048
+    //: View menu: opens the count of games won, lost and drawn.
+    QT_TRANSLATE_NOOP("StringTable", "&Statistics..."), // 1049
 };
 
 } // namespace

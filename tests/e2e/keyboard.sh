@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A whole game played with the keyboard alone, in the real window: the arrow keys, Home and
 # Return or Space on the board, Return on the message, Ctrl+S and a typed name in the file
-# dialog. Then the same game by mouse clicks: both records must be the same 225 bytes.
+# dialog. Then the same game by mouse clicks: both records must be the same 225 bytes, and the
+# statistics, kept between the two runs, count both games.
 #
 #   keyboard.sh PROGRAM BUILD_FOLDER        (E2E_BOARD: the board reader)
 set -euo pipefail
@@ -53,4 +54,8 @@ finish_and_save clicks
 
 cmp "$FILES/keys.pnv" "$FILES/clicks.pnv" || fail "the game by keys was saved differently from the same game by clicks"
 cmp "$FILES/keys.pnv" <(record_bytes "${E2E_GAME_RECORD[@]}") || fail "the game's record is not the one expected"
+
+note "the statistics, kept from the first run to the second: two games lost in a row"
+[ "$(stored_statistic Won) $(stored_statistic Lost) $(stored_statistic Drawn) $(stored_statistic Streak)" = "0 2 0 -2" ] ||
+    fail "the statistics after two lost games: $(cat "$CONF")"
 note "passed"

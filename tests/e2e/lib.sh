@@ -272,6 +272,11 @@ setting() {
     awk -F= -v key="$1" '/^\[/ {section = $0} section == "[Settings]" && $1 == key {print $2}' "$CONF"
 }
 
+# The value of KEY in the section [Statistics] of the program's settings file.
+stored_statistic() {
+    awk -F= -v key="$1" '/^\[/ {section = $0} section == "[Statistics]" && $1 == key {print $2}' "$CONF"
+}
+
 # --- the program -----------------------------------------------------------------------------
 
 # Starts the program and waits for its main window with the board on it: APP_PID, MAIN_WID.
@@ -559,4 +564,51 @@ finish_and_save() {
     save_after_message "$1"
     keys_to "$MAIN_WID" ctrl+x
     wait_exit
+}
+
+# --- menus and what is drawn over the board --------------------------------------------------
+
+program_windows() {
+    xdo search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l
+}
+
+more_windows_than() {
+    (($(program_windows) > $1))
+}
+
+# choose_from_menu MENU_KEY ITEM_KEY: opens a menu of the main window by Alt+MENU_KEY and, once it
+# is on the screen, chooses the item by its key.
+choose_from_menu() {
+    local shown
+    shown=$(program_windows)
+    keys_to "$MAIN_WID" "alt+$1"
+    poll more_windows_than "$shown" || fail "the menu of Alt+$1 did not open"
+    xdo key --clearmodifiers "$2"
+}
+
+# The board's rectangle on the screen, from the last board read, as ImageMagick writes geometry;
+# the clock in the status bar, which may turn a minute meanwhile, lies outside it.
+board_area() {
+    awk -v l="$GRID_LEFT" -v t="$GRID_TOP" -v p="$GRID_PITCH" \
+        'BEGIN {s = int(15 * p + 1); printf "%dx%d+%d+%d\n", s, s, l, t}'
+}
+
+# True when the board on the screen now differs from the board in the picture FILE.
+board_differs() {
+    local area
+    area=$(board_area)
+    import -silent -window root "$e2e_scratch/now.png" &&
+        ! compare -metric AE "$1[$area]" "$e2e_scratch/now.png[$area]" null: 2>/dev/null
+}
+
+# changed_box A B: "X Y W H" on the screen of the smallest rectangle holding every pixel of the
+# board that differs between two pictures of the screen; nothing when none does.
+changed_box() {
+    local area box
+    area=$(board_area)
+    box=$(convert "$1[$area]" "$2[$area]" -compose difference -composite -threshold 0 \
+        -format '%@' info: 2>/dev/null)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 0
+    ((BASH_REMATCH[1] > 0)) || return 0
+    echo "$((BASH_REMATCH[3] + ${GRID_LEFT%.*})) $((BASH_REMATCH[4] + ${GRID_TOP%.*})) ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures from the real program on a private X screen: the main window at the
-# start, during a game and after "I win", the Options dialog, the About box and the splash.
+# start, during a game and after "I win", the winning five and the statistics (also at twice the
+# scale), the Options dialog, the About box and the splash.
 #
 #   tests/e2e/make-screenshots.sh [BUILD_FOLDER [OUTPUT_FOLDER]]     (defaults: build, docs)
 #
@@ -22,6 +23,8 @@ fi
 PENTAVO="$BUILD_DIR/bin/pentavo"
 E2E_BOARD="$BUILD_DIR/tests/e2e/pentavo-e2e-board"
 splash_helper="$BUILD_DIR/tests/e2e/pentavo-e2e-splash"
+# Room for the main window at twice the scale.
+export E2E_SCREEN=${E2E_SCREEN:-2000x1600}
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 e2e_init screenshots
@@ -47,6 +50,44 @@ keep_main() {
     keep "$1" $(window_geometry "$MAIN_WID")
 }
 
+# show_winning_five NAME: View > Show Winning Five turned on by its keys, the window kept once the
+# line shows.
+show_winning_five() {
+    local before="$e2e_scratch/before-five.png"
+    import -silent -window root "$before"
+    choose_from_menu v w
+    poll board_differs "$before" || fail "Show Winning Five drew nothing"
+    keep_main "$1"
+}
+
+# keep_statistics NAME: View > Statistics kept with the window under it, then closed.
+keep_statistics() {
+    local dialog
+    choose_from_menu v s
+    dialog=$(wait_window '^Statistics$') || fail "no Statistics dialog"
+    poll viewable "$dialog" || fail "the Statistics dialog is not on the screen"
+    sleep 0.3
+    keep_main "$1"
+    keys_to "$dialog" Escape
+    wait_window_gone "$dialog" || fail "Esc did not close the Statistics dialog"
+}
+
+# The same game as the end-to-end run: the computer's crosses down the diagonal.
+clicks=("3 3" "11 4" "2 12" "0 14")
+
+# Plays the game up to the computer's five and closes its message.
+lose_game() {
+    local n col row box
+    for n in 0 1 2 3; do
+        read -r col row <<<"${clicks[n]}"
+        click_cell "$col" "$row"
+        ((n == 3)) || wait_marks $((2 * n + 3))
+    done
+    box=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message box after the computer's five"
+    keys_to "$box" Return
+    wait_window_gone "$box" || fail "the message box stayed"
+}
+
 note "the splash, shown by a helper that runs the program's own start-up window"
 "$splash_helper" 60 >"$e2e_scratch/splash.out" 2>"$e2e_scratch/splash.err" &
 splash_pid=$!
@@ -70,8 +111,6 @@ expect_board "$board" "opening"
 settle "$MAIN_WID"
 keep_main start
 
-# The same game as the end-to-end run: the computer's crosses down the diagonal.
-clicks=("3 3" "11 4" "2 12" "0 14")
 for n in 0 1 2; do
     read -r col row <<<"${clicks[n]}"
     click_cell "$col" "$row"
@@ -87,6 +126,9 @@ settle "$box"
 keep_main i-win
 keys_to "$box" Return
 wait_window_gone "$box" || fail "the message box stayed"
+xdo mousemove 1200 1000
+show_winning_five winning-five
+keep_statistics statistics
 
 keys_to "$MAIN_WID" ctrl+n
 expect_board "$board" "after New"
@@ -104,6 +146,16 @@ keep_main about
 keys_to "$dialog" Return
 wait_window_gone "$dialog" || fail "Return did not close the About box"
 
+keys_to "$MAIN_WID" ctrl+x
+wait_exit
+
+note "the winning five and the statistics at twice the scale"
+QT_SCALE_FACTOR=2 start_pentavo
+expect_board "$board" "opening at twice the scale"
+lose_game
+xdo mousemove 1900 1500
+show_winning_five winning-five-x2
+keep_statistics statistics-x2
 keys_to "$MAIN_WID" ctrl+x
 wait_exit
 note "done"

@@ -362,7 +362,8 @@ def main():
         if counts["cross"] != turn + 2 or counts["circle"] != turn + 1:
             fail(f"after turn {turn + 1} the table holds {counts}")
         last = turn == len(cells) - 1
-        if last != said.endswith(". I win."):
+        # The end names the line of five by its two end cells.
+        if last != (". I win: " in said and said.endswith(".")):
             fail(f"'{said}' {'lacks' if last else 'has'} the end of the game")
         if turn == 0:
             events.clear()

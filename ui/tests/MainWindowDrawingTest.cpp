@@ -3,13 +3,18 @@
 #include "ui/DrawingSurface.h"
 #include "ui/frmMain.h"
 
+#include "qttestkit/Windows.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
 
 using namespace pentavo;
+using pentavo::test::ModalDriver;
 
 namespace {
 
@@ -162,6 +167,58 @@ private slots:
         QVERIFY(window.Surface().Marker());
         window.mnuFileNew_Click();
         QVERIFY(!window.Surface().Marker());
+    }
+
+    // Off at start; when on, a line through the centres of the five while the game is over by it,
+    // painted over the marks; it goes with Undo, New and Open and comes back with Redo. The screen
+    // reader hears the five's ends either way.
+    void showWinningFiveLinesTheFiveWhileTheGameIsOverByIt() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("four.pnv");
+        {
+            // Crosses (the computer's) at D8 to G8 and circles in three corners, circles to move.
+            QByteArray record(225, '\0');
+            const char moves[] = {116, 1, 117, 15, 118, (char)225, 119};
+            record.replace(0, sizeof moves, QByteArray(moves, sizeof moves));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(record) == 225);
+        }
+        GameOptions options;
+        frmMain window(options);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QAction* option = window.findChild<QAction*>("mnuViewShowWinningFive");
+        QVERIFY(!option->isChecked());
+        window.OpenRecord(path);
+        {
+            ModalDriver messages;
+            window.Form_MouseUp(1, 0, static_cast<float>(CellCentreX(14)),
+                                static_cast<float>(CellCentreY(14)));
+            QCOMPARE(messages.Texts, QStringList{"I win"});
+        }
+        QCOMPARE(window.Announced(), QString("You O1, computer C8. I win: C8 to G8."));
+        {
+            ModalDriver messages;
+            window.mnuEditHint_Click();
+            QCOMPARE(messages.Texts, QStringList{"The game is over: there is no hint."});
+        }
+        const QPointF middle(CellCentreX(4), CellCentreY(7));
+        QVERIFY(!window.Surface().WinningLine());
+        QCOMPARE(WindowShot(window).AtTwips(middle.x(), middle.y()), CrossRed);
+
+        const QImage kept = window.Surface().Image();
+        option->trigger();
+        const QLineF five(CellCentreX(2), CellCentreY(7), CellCentreX(6), CellCentreY(7));
+        QCOMPARE(window.Surface().WinningLine(), five);
+        QCOMPARE(WindowShot(window).AtTwips(middle.x(), middle.y()), Black);
+        QCOMPARE(window.Surface().Image(), kept);
+
+        window.mnuEditUndo_Click();
+        QVERIFY(!window.Surface().WinningLine());
+        window.mnuEditRedo_Click();
+        QCOMPARE(window.Surface().WinningLine(), five);
+        window.mnuFileNew_Click();
+        QVERIFY(!window.Surface().WinningLine());
     }
 };
 

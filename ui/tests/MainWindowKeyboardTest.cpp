@@ -135,6 +135,26 @@ private slots:
         QCOMPARE(byKeys.Surface().Image(), byClicks.Surface().Image());
     }
 
+    // H on the board, or Edit > Hint: the cursor goes to the hint's cell and the reader hears its
+    // name; nothing is played until Enter.
+    void aHintMovesTheCursorAndPlaysNothing() {
+        GameOptions options;
+        frmMain window(options);
+        ShowFocused(window);
+        Press(window, "RR");
+        QTest::keyClick(&window.Surface(), Qt::Key_H);
+        const QPoint hint = CursorCell(window);
+        QVERIFY(hint != QPoint(9, 7) && hint != QPoint(-1, -1));
+        QCOMPARE(window.TheGame().State().MoveCount, 1);
+        const QString name = QString(QChar('A' + hint.x())) + QString::number(15 - hint.y());
+        QCOMPARE(window.Announced(), "Hint: " + name + ".");
+        Press(window, "R");
+        window.findChild<QAction*>("mnuEditHint")->trigger();
+        QCOMPARE(CursorCell(window), hint);
+        Press(window, "E");
+        QCOMPARE(window.TheGame().State().MoveLog[1], EncodeMove(hint.x(), hint.y()));
+    }
+
     void theCursorIsDrawnOverTheBoardNeverIntoIt() {
         GameOptions options;
         frmMain window(options);
@@ -169,8 +189,8 @@ private slots:
     }
 
     // Each change of the game, and each line asked for, is said in one sentence to a screen
-    // reader. Keys: arrows and Home as in Press; l the L key, z Undo, n New, p New with the person
-    // first, 1 to 4 the keys that read the cursor's row, column and diagonals.
+    // reader. Keys: arrows and Home as in Press; l the L key, z Undo, y Redo, n New, p New with the
+    // person first, 1 to 4 the keys that read the cursor's row, column and diagonals.
     void everyChangeOfTheGameIsAnnounced_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("said");
@@ -184,11 +204,15 @@ private slots:
                               << "Taken back: you H9, computer G9.";
         QTest::newRow("Undo of the opening") << "z"
                                              << "Nothing to take back.";
+        QTest::newRow("Redo") << "HUEzy"
+                              << "Put back: you H9, computer G9.";
+        QTest::newRow("Redo with nothing taken back") << "HUEy"
+                                                      << "Nothing to put back.";
         QTest::newRow("New") << "HUEn"
                              << "New game. Computer H8.";
         QTest::newRow("New, the person first") << "p"
                                                << "New game. You H8, computer G9.";
-        QTest::newRow("the computer's five") << Win << "You A1, computer J6. I win.";
+        QTest::newRow("the computer's five") << Win << "You A1, computer J6. I win: F10 to J6.";
         QTest::newRow("the cursor's row") << "HUE1"
                                           << "Row 9: G cross, H circle; 13 empty.";
         QTest::newRow("its column") << "HUE2"
@@ -216,6 +240,8 @@ private slots:
                 QTest::keyClick(&window.Surface(), LineKeys[key.digitValue() - 1]);
             else if (key == 'z')
                 window.mnuEditUndo_Click();
+            else if (key == 'y')
+                window.mnuEditRedo_Click();
             else if (key == 'n')
                 window.mnuFileNew_Click();
             else if (key == 'p') {
@@ -312,11 +338,12 @@ private slots:
                     names.append(items->child(i)->text(QAccessible::Name));
             menus.append(names.join('|'));
         }
-        QCOMPARE(
-            menus,
-            (QStringList{"File|File|New|Open...|Save|Page Setup...|Print Preview|Print...|Exit",
-                         "Edit|Edit|Undo", "View|View|Toolbar|Status Bar|Mark Last Move|Options...",
-                         "Help|Help|Contents|About "}));
+        QCOMPARE(menus, (QStringList{
+                            "File|File|New|Open...|Save|Page Setup...|Print Preview|Print...|Exit",
+                            "Edit|Edit|Undo|Redo|Hint",
+                            "View|View|Toolbar|Status Bar|Mark Last Move|Show Winning "
+                            "Five|Statistics...|Options...",
+                            "Help|Help|Contents|About "}));
 
         frmOptions optionsDialog(options, &window);
         frmAbout about(&window);

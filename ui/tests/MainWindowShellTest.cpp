@@ -110,10 +110,15 @@ private slots:
                               {"mnuFileBar1", "-", ""},
                               {"mnuFileExit", "E&xit", "Ctrl+X"},
                               {"mnuEditUndo", "&Undo", "Ctrl+Z"},
+                              {"mnuEditRedo", "&Redo", "Ctrl+Y"},
+                              {"mnuEditBar0", "-", ""},
+                              {"mnuEditHint", "&Hint", "Ctrl+H"},
                               {"mnuViewToolbar", "&Toolbar", ""},
                               {"mnuViewStatusBar", "Status &Bar", ""},
                               {"mnuViewMarkLastMove", "Mark &Last Move", ""},
+                              {"mnuViewShowWinningFive", "Show &Winning Five", ""},
                               {"mnuViewBar0", "-", ""},
+                              {"mnuViewStatistics", "&Statistics...", ""},
                               {"mnuViewOptions", "&Options...", "Ctrl+T"},
                               {"mnuHelpContents", "&Contents", ""},
                               {"mnuHelpBar0", "-", ""},
@@ -140,10 +145,13 @@ private slots:
             QCOMPARE(order[static_cast<qsizetype>(i)], QString(items[i].name));
 
         QVERIFY(!Action(window, "mnuFilePrintPreview")->isEnabled());
+        QVERIFY(!Action(window, "mnuEditRedo")->isEnabled());
+        QVERIFY(Action(window, "mnuEditRedo")->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
         QVERIFY(Action(window, "mnuViewToolbar")->isChecked());
         QVERIFY(Action(window, "mnuViewStatusBar")->isChecked());
         QVERIFY(Action(window, "mnuViewMarkLastMove")->isCheckable());
         QVERIFY(!Action(window, "mnuViewMarkLastMove")->isChecked());
+        QVERIFY(!Action(window, "mnuViewShowWinningFive")->isChecked());
     }
 
     void theToolbarHasSixKeyedButtonsBetweenPairsOfSeparators() {
@@ -187,7 +195,7 @@ private slots:
         QCOMPARE(Moves(window).size(), 3);
     }
 
-    void toolbarNewAndUndoActLikeTheirMenuItems() {
+    void toolbarNewAndUndoActLikeTheirMenuItemsAndRedoPutsBackWhatUndoTook() {
         GameOptions options;
         frmMain window(options);
         const auto button = [&](const char* key) {
@@ -205,8 +213,17 @@ private slots:
         QCOMPARE(Moves(window), fiveMoves.first(3));
         Action(window, "mnuEditUndo")->trigger();
         QCOMPARE(Moves(window), fiveMoves.first(1));
+        QAction* redo = Action(window, "mnuEditRedo");
+        QVERIFY(redo->isEnabled());
+        redo->trigger();
+        redo->trigger();
+        QCOMPARE(Moves(window), fiveMoves);
+        QVERIFY(!redo->isEnabled());
+        Action(window, "mnuEditUndo")->trigger();
+        Action(window, "mnuEditUndo")->trigger();
 
         ClickCell(window, 0, 0);
+        QVERIFY(!redo->isEnabled());
         button("New")->trigger();
         QCOMPARE(Moves(window), QList<int>{120});
         ClickCell(window, 0, 0);

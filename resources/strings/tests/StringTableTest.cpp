@@ -62,6 +62,10 @@ constexpr Entry Expected[] = {
     {1043, "Application Title"},
     {1044, "App Description"},
     {1045, "Mark &Last Move"},
+    {1046, "&Redo"},
+    {1047, "Show &Winning Five"},
+    {1048, "&Hint"},
+    {1049, "&Statistics..."},
 };
 
 TEST(StringTable, HoldsEveryTextUnderItsId) {
@@ -86,7 +90,7 @@ TEST(StringTable, HoldsNothingElse) {
 TEST(StringTable, FailsForIdsBesideTheTable) {
     for (const std::int16_t id :
          {std::int16_t{0}, std::int16_t{20}, std::int16_t{21}, std::int16_t{999},
-          std::int16_t{1046}, std::int16_t{-1000}, std::numeric_limits<std::int16_t>::min(),
+          std::int16_t{1050}, std::int16_t{-1000}, std::numeric_limits<std::int16_t>::min(),
           std::numeric_limits<std::int16_t>::max()}) {
         EXPECT_FALSE(LoadResString(id).has_value()) << id;
     }
