@@ -647,7 +647,7 @@ Questions and ideas: %2</source>
     </message>
     <message>
         <source>The board is full: there is no hint.</source>
-        <translation>اللوحة ممتلئة: لا يوجد تلميح.</translation>
+        <translation>الرقعة ممتلئة: لا يوجد تلميح.</translation>
     </message>
     <message>
         <source>Hint: %1.</source>
@@ -696,9 +696,9 @@ Questions and ideas: %2</source>
         <source>won %n in a row</source>
         <extracomment>The current streak: games won in a row.</extracomment>
         <translation>
-            <numerusform>لا انتصارات متتالية (%n)</numerusform>
-            <numerusform>انتصار واحد (%n)</numerusform>
-            <numerusform>انتصاران متتاليان (%n)</numerusform>
+            <numerusform>لا انتصارات متتالية</numerusform>
+            <numerusform>انتصار واحد</numerusform>
+            <numerusform>انتصاران متتاليان</numerusform>
             <numerusform>%n انتصارات متتالية</numerusform>
             <numerusform>%n انتصارًا متتاليًا</numerusform>
             <numerusform>%n انتصار متتالٍ</numerusform>
@@ -708,9 +708,9 @@ Questions and ideas: %2</source>
         <source>lost %n in a row</source>
         <extracomment>The current streak: games lost in a row.</extracomment>
         <translation>
-            <numerusform>لا خسارات متتالية (%n)</numerusform>
-            <numerusform>خسارة واحدة (%n)</numerusform>
-            <numerusform>خسارتان متتاليتان (%n)</numerusform>
+            <numerusform>لا خسارات متتالية</numerusform>
+            <numerusform>خسارة واحدة</numerusform>
+            <numerusform>خسارتان متتاليتان</numerusform>
             <numerusform>%n خسارات متتالية</numerusform>
             <numerusform>%n خسارة متتالية</numerusform>
             <numerusform>%n خسارة متتالية</numerusform>

@@ -637,11 +637,11 @@ Dotazy a nápady: %2</translation>
     </message>
     <message>
         <source>The game is over: there is no hint.</source>
-        <translation>Hra skončila: nápověda tahu není.</translation>
+        <translation>Partie skončila: nápověda tahu není.</translation>
     </message>
     <message>
         <source>The board is full: there is no hint.</source>
-        <translation>Deska je plná: nápověda tahu není.</translation>
+        <translation>Hrací plocha je plná: nápověda tahu není.</translation>
     </message>
     <message>
         <source>Hint: %1.</source>

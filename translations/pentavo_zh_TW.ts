@@ -633,7 +633,7 @@ Questions and ideas: %2</source>
     </message>
     <message>
         <source>The game is over: there is no hint.</source>
-        <translation>對局已經結束：沒有提示。</translation>
+        <translation>本局已結束：沒有提示。</translation>
     </message>
     <message>
         <source>The board is full: there is no hint.</source>
