@@ -549,9 +549,9 @@ About box button.</extracomment>
 <context>
     <name>pentavo::frmAbout</name>
     <message>
-        <source>Free software, GNU GPL 3 or later, no warranty.</source>
-        <extracomment>About box, after the copyright line: the program&apos;s licence in brief.</extracomment>
-        <translation>Logiciel libre, GNU GPL 3 ou ultérieure, sans garantie.</translation>
+        <source>%1. Free software, GNU GPL 3 or later, no warranty.</source>
+        <extracomment>About box: %1 is the copyright line, which stays in English (&quot;Copyright 2026 The Pentavo developers&quot;), then the program&apos;s licence in brief. A right-to-left language may put %1 last, so that the line reads from the right.</extracomment>
+        <translation>%1. Logiciel libre, GNU GPL 3 ou ultérieure, sans garantie.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -559,9 +559,9 @@ Questions and ideas: %2</source>
 질문과 의견: %2</translation>
     </message>
     <message>
-        <source>Free software, GNU GPL 3 or later, no warranty.</source>
-        <extracomment>About box, after the copyright line: the program&apos;s licence in brief.</extracomment>
-        <translation>자유 소프트웨어, GNU GPL 3 이상, 보증 없음.</translation>
+        <source>%1. Free software, GNU GPL 3 or later, no warranty.</source>
+        <extracomment>About box: %1 is the copyright line, which stays in English (&quot;Copyright 2026 The Pentavo developers&quot;), then the program&apos;s licence in brief. A right-to-left language may put %1 last, so that the line reads from the right.</extracomment>
+        <translation>%1. 자유 소프트웨어, GNU GPL 3 이상, 보증 없음.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

@@ -561,9 +561,9 @@ Questions and ideas: %2</source>
 Frågor och idéer: %2</translation>
     </message>
     <message>
-        <source>Free software, GNU GPL 3 or later, no warranty.</source>
-        <extracomment>About box, after the copyright line: the program&apos;s licence in brief.</extracomment>
-        <translation>Fri programvara, GNU GPL 3 eller senare, utan garanti.</translation>
+        <source>%1. Free software, GNU GPL 3 or later, no warranty.</source>
+        <extracomment>About box: %1 is the copyright line, which stays in English (&quot;Copyright 2026 The Pentavo developers&quot;), then the program&apos;s licence in brief. A right-to-left language may put %1 last, so that the line reads from the right.</extracomment>
+        <translation>%1. Fri programvara, GNU GPL 3 eller senare, utan garanti.</translation>
     </message>
     <message>
         <source>Version 0.1 (demo)</source>

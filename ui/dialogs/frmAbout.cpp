@@ -60,8 +60,10 @@ void frmAbout::CreateControls() {
               .arg(QLocale::system().toString(released, dateFormat), ContactAddress),
           TwipsRect(1440, 720, 4215, 495), this);
     Label("Label1", nullptr,
-          //: About box, after the copyright line: the program's licence in brief.
-          QString(CopyrightLine) + ". " + tr("Free software, GNU GPL 3 or later, no warranty."),
+          //: About box: %1 is the copyright line, which stays in English ("Copyright 2026 The
+          //: Pentavo developers"), then the program's licence in brief. A right-to-left language
+          //: may put %1 last, so that the line reads from the right.
+          tr("%1. Free software, GNU GPL 3 or later, no warranty.").arg(CopyrightLine),
           TwipsRect(1440, 1200, 4455, 615), this);
 
     // Grey over white: a sunken separator above the button.
