@@ -1,5 +1,7 @@
 #include "ui/SpokenSentences.h"
 
+#include "ui/CellNames.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
@@ -7,10 +9,6 @@
 namespace pentavo {
 
 namespace {
-
-QString Name(Cell cell) {
-    return QString::fromStdString(cell.Name());
-}
 
 // One step along a line, and how a cell on it is named there: in a row its column suffices, in a
 // column its row.
@@ -33,7 +31,7 @@ QString PlaceOnLine(BoardLine line, Cell cell) {
         return QString::fromStdString(Cell::ColumnName(cell.col));
     if (line == BoardLine::Column)
         return QString::fromStdString(Cell::RowName(cell.row));
-    return Name(cell);
+    return CellLabel(cell);
 }
 
 QString LineName(BoardLine line, Cell first, Cell last) {
@@ -46,7 +44,7 @@ QString LineName(BoardLine line, Cell first, Cell last) {
         return QCoreApplication::translate("Speech", "Column %1")
             .arg(QString::fromStdString(Cell::ColumnName(first.col)));
     //: A diagonal of the board read out by its key, from its first cell to its last.
-    return QCoreApplication::translate("Speech", "Diagonal %1 to %2").arg(Name(first), Name(last));
+    return QCoreApplication::translate("Speech", "Diagonal %1 to %2").arg(CellLabel(first), CellLabel(last));
 }
 
 } // namespace
@@ -55,17 +53,17 @@ QString MovesSentence(std::span<const SpokenMove> moves) {
     if (moves.size() == 2 && moves[0].person)
         //: The person's move, then the computer's reply, e.g. "You I9, computer H9."
         return QCoreApplication::translate("Speech", "You %1, computer %2.")
-            .arg(Name(moves[0].cell), Name(moves[1].cell));
+            .arg(CellLabel(moves[0].cell), CellLabel(moves[1].cell));
     if (moves.size() == 2)
         //: The computer's move, then the person's, e.g. "Computer H8, you I9."
         return QCoreApplication::translate("Speech", "Computer %1, you %2.")
-            .arg(Name(moves[0].cell), Name(moves[1].cell));
+            .arg(CellLabel(moves[0].cell), CellLabel(moves[1].cell));
     if (moves.size() == 1 && moves[0].person)
         //: The person's move alone, e.g. "You I9."
-        return QCoreApplication::translate("Speech", "You %1.").arg(Name(moves[0].cell));
+        return QCoreApplication::translate("Speech", "You %1.").arg(CellLabel(moves[0].cell));
     if (moves.size() == 1)
         //: The computer's move alone, e.g. "Computer H8."
-        return QCoreApplication::translate("Speech", "Computer %1.").arg(Name(moves[0].cell));
+        return QCoreApplication::translate("Speech", "Computer %1.").arg(CellLabel(moves[0].cell));
     return QString();
 }
 
@@ -81,10 +79,10 @@ QString TakenBackSentence(std::span<const SpokenMove> taken) {
     if (taken[0].person)
         //: Undo took back the person's move and the computer's reply; %1 and %2 are cells.
         return QCoreApplication::translate("Speech", "Taken back: you %1, computer %2.")
-            .arg(Name(taken[0].cell), Name(taken[1].cell));
+            .arg(CellLabel(taken[0].cell), CellLabel(taken[1].cell));
     //: Undo took back the computer's move and then the person's; %1 and %2 are cells.
     return QCoreApplication::translate("Speech", "Taken back: computer %1, you %2.")
-        .arg(Name(taken[0].cell), Name(taken[1].cell));
+        .arg(CellLabel(taken[0].cell), CellLabel(taken[1].cell));
 }
 
 QString PutBackSentence(std::span<const SpokenMove> put) {
@@ -94,10 +92,10 @@ QString PutBackSentence(std::span<const SpokenMove> put) {
     if (put[0].person)
         //: Redo put back the person's move and the computer's reply; %1 and %2 are cells.
         return QCoreApplication::translate("Speech", "Put back: you %1, computer %2.")
-            .arg(Name(put[0].cell), Name(put[1].cell));
+            .arg(CellLabel(put[0].cell), CellLabel(put[1].cell));
     //: Redo put back the computer's move and then the person's; %1 and %2 are cells.
     return QCoreApplication::translate("Speech", "Put back: computer %1, you %2.")
-        .arg(Name(put[0].cell), Name(put[1].cell));
+        .arg(CellLabel(put[0].cell), CellLabel(put[1].cell));
 }
 
 QString GameEndSentence(std::span<const SpokenMove> moves, const QString& message) {
@@ -115,7 +113,7 @@ QString OpenedSentence(const QString& fileName, int marks) {
 QString TakenCellSentence(Cell cell) {
     //: The person tried to play on a cell that holds a mark, e.g. "H9 is taken."; nothing was
     //: played.
-    return QCoreApplication::translate("Speech", "%1 is taken.").arg(Name(cell));
+    return QCoreApplication::translate("Speech", "%1 is taken.").arg(CellLabel(cell));
 }
 
 QString LineSentence(BoardLine line, Cell through, const Board& board) {
