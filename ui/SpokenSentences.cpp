@@ -44,7 +44,8 @@ QString LineName(BoardLine line, Cell first, Cell last) {
         return QCoreApplication::translate("Speech", "Column %1")
             .arg(QString::fromStdString(Cell::ColumnName(first.col)));
     //: A diagonal of the board read out by its key, from its first cell to its last.
-    return QCoreApplication::translate("Speech", "Diagonal %1 to %2").arg(CellLabel(first), CellLabel(last));
+    return QCoreApplication::translate("Speech", "Diagonal %1 to %2")
+        .arg(CellLabel(first), CellLabel(last));
 }
 
 } // namespace
