@@ -62,6 +62,7 @@ gnuplot                gnuplot-nox
 column                 bsdextrautils
 unshare                util-linux
 setpriv                util-linux
+mountpoint             util-linux
 jq                     jq
 mount                  mount
 clang++                clang

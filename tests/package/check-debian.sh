@@ -12,7 +12,7 @@ set -euo pipefail
 project=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mkdir -p "${1:-$project/build-deb}" && cd "${1:-$project/build-deb}" && pwd)
 "$project/scripts/deps.sh" --need git dpkg-buildpackage dpkg-parsechangelog dh dpkg-deb lintian hardening-check \
-    autopkgtest autopkgtest-virt-chroot mmdebstrap unshare mount || exit 1
+    autopkgtest autopkgtest-virt-chroot mmdebstrap unshare mount mountpoint || exit 1
 
 fail() {
     echo "FAIL: $*" >&2
@@ -105,12 +105,20 @@ rm -rf "$root" "$work/autopkgtest"
 mkdir -p "$root"
 tar -C "$root" -xf "$root_tar"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
-# The root's mounts and processes live in namespaces of their own and end with them.
+# The root's mounts and processes live in namespaces of their own and end with them. Inside a
+# chroot "/" is no mount point, so unshare cannot make the mounts private; the root is then bound
+# onto itself and that made private, before anything is mounted below it.
+propagation=()
+mountpoint -q / || propagation=(--propagation unchanged)
 rc=0
 # shellcheck disable=SC2016 # the inner script expands its own arguments
-unshare --mount --pid --fork -- bash -c '
+unshare --mount --pid --fork "${propagation[@]}" -- bash -c '
     set -e
     root=$1
+    if ! mountpoint -q /; then
+        mount --bind "$root" "$root"
+        mount --make-rprivate "$root"
+    fi
     mount -t proc proc "$root/proc"
     mount --rbind /dev "$root/dev"
     mount -t tmpfs tmpfs "$root/dev/shm"
