@@ -344,14 +344,18 @@ def main():
             fail(f"the table names the cell '{cell_name(table, col, row)}', not '{target}'")
         events.clear()
         keys(window, "Return")
-        said = wait_event("object:state-changed:showing",
-                          lambda t: t.startswith(f"You {label(col, row)}, computer "),
-                          f"the turn announced after {label(col, row)}")
+        said, heard = heard_within(WAIT, "object:state-changed:showing",
+                                   lambda t: t.startswith(f"You {label(col, row)}, computer "))
+        if said is None:
+            fail(f"not heard within {WAIT} s: the turn announced after {label(col, row)}; "
+                 f"last heard: {heard[-5:]}")
         note(f"turn {turn + 1}: heard '{said}'")
-        # The table tells of the cell it changed, after the turn's sentence.
-        wait_event("object:property-change:accessible-name",
-                   lambda t: t == f"{label(col, row)}, circle",
-                   f"the name change of {label(col, row)}")
+        # The table tells of the cell it changed; the bus may bring that before the sentence.
+        named = f"{label(col, row)}, circle"
+        if not any(kind.startswith("object:property-change:accessible-name") and text == named
+                   for kind, text in heard):
+            wait_event("object:property-change:accessible-name", lambda t: t == named,
+                       f"the name change of {label(col, row)}")
         reply = said.split("computer ")[1].split(".")[0]
         reply_col, reply_row = place(reply)
         if cell_name(table, col, row) != f"{label(col, row)}, circle":
