@@ -44,7 +44,7 @@ void frmMain::ShowWinningFive(bool over) {
 }
 
 QString frmMain::EndSpoken(std::string_view message) const {
-    const QString text = QCoreApplication::translate("Game", std::string(message).c_str());
+    QString text = QCoreApplication::translate("Game", std::string(message).c_str());
     const std::optional<FiveLine> line = FindFiveLine(game_.State().Board);
     if (!line || message == DrawMessage)
         return text;

@@ -121,7 +121,7 @@ QString Clipped(const QWidget& control) {
         const QRect room = label->contentsRect();
         const QRectF ink =
             MeasureGlyphs(caption, label->font(), label->wordWrap() ? room.width() : 0).rect;
-        const qreal reach = label->alignment() & Qt::AlignTop ? ink.bottom() : ink.height();
+        const qreal reach = label->alignment().testFlag(Qt::AlignTop) ? ink.bottom() : ink.height();
         if (reach > room.height())
             return QStringLiteral("its glyphs need %1 px high, it has %2")
                 .arg(std::ceil(reach))
