@@ -2,6 +2,8 @@
 // those who listen.
 #include "ui/frmMain.h"
 
+#include "ui/CellNames.h"
+
 #include "core/BoardGeometry.h"
 #include "engine/FiveLine.h"
 #include "ui/DrawingSurface.h"
@@ -49,8 +51,8 @@ QString frmMain::EndSpoken(std::string_view message) const {
     if (!line || message == DrawMessage)
         return text;
     const auto [from, to] = InReadingOrder(*line);
-    const QString first = QString::fromStdString(from.Name());
-    const QString last = QString::fromStdString(to.Name());
+    const QString first = CellLabel(from);
+    const QString last = CellLabel(to);
     if (message == IWinMessage)
         //: How the computer's line of five ended the game: its two end cells, e.g. F4, F8.
         return tr("I win: %1 to %2").arg(first, last);

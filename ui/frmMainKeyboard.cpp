@@ -2,6 +2,8 @@
 // through the very turn a left click at the cell's centre starts; a hint moves it too.
 #include "ui/frmMain.h"
 
+#include "ui/CellNames.h"
+
 #include "core/BoardGeometry.h"
 #include "ui/DrawingSurface.h"
 #include "ui/MessageBox.h"
@@ -32,7 +34,7 @@ void frmMain::mnuEditHint_Click() {
     cursor_.MoveTo(cell->col, cell->row);
     ShowBoardCursor();
     //: Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.
-    Announce(tr("Hint: %1.").arg(QString::fromStdString(cell->Name())));
+    Announce(tr("Hint: %1.").arg(CellLabel(*cell)));
 }
 
 void frmMain::HideBoardCursor() {
