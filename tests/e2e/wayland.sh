@@ -202,6 +202,17 @@ has_size() {
 opening=$(board_with "$(empty_board)" 7 7 X)
 
 # scaled_run: the opening, a move by click, and pictures of both, at E2E_SCALE.
+# Ctrl+X, then the program's end. Under load a key may reach the program before the keymap of
+# wtype's new keyboard does, and is lost: sent once more while the window is still there.
+quit_by_keys() {
+    keys_to "$MAIN_WID" ctrl+x
+    if ! E2E_WAIT=$((E2E_WAIT / 2)) poll_dead "$APP_PID" && viewable "$MAIN_WID"; then
+        note "Ctrl+X once more: the first did not reach the program"
+        keys_to "$MAIN_WID" ctrl+x
+    fi
+    wait_exit
+}
+
 scaled_run() {
     wayland_init "wayland-$E2E_SCALE"
     start_pentavo
@@ -215,8 +226,7 @@ scaled_run() {
     wait_marks 3
     cp "$LAST_SHOT" "$SHOTS/game.png"
     crisp "$LAST_SHOT"
-    keys_to "$MAIN_WID" ctrl+x
-    wait_exit
+    quit_by_keys
     note "passed"
 }
 
@@ -291,8 +301,7 @@ keys_to "$help" Escape
 wait_window_gone "$help" || fail "Esc did not close the help window"
 
 first_size=$(window_size "$MAIN_WID")
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 [ -z "$(setting MainLeft)$(setting MainTop)" ] ||
     fail "a position was stored on Wayland: $(cat "$CONF")"
 read -r width height <<<"$first_size"
@@ -339,7 +348,6 @@ note "the next start has the size the last one left"
 start_pentavo
 poll has_size "$MAIN_WID" 600 660 ||
     fail "the window is $(window_size "$MAIN_WID"), not 600 660 as left"
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 [ "$(setting MainLeft) $(setting MainTop)" = "1230 2340" ] || fail "the X11 position changed: $(cat "$CONF")"
 note "passed"
