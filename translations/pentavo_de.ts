@@ -495,7 +495,7 @@ About box button.</extracomment>
     <message>
         <source>&amp;Redo</source>
         <extracomment>Edit menu: puts back, two at a time, the moves Undo took back.</extracomment>
-        <translation>&amp;Wiederholen</translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Show &amp;Winning Five</source>

@@ -163,17 +163,17 @@ Pruebe «pentavo --help» para saber más.
     <message>
         <source>You %1, computer %2.</source>
         <extracomment>The person&apos;s move, then the computer&apos;s reply, e.g. &quot;You I9, computer H9.&quot;</extracomment>
-        <translation>Tú %1, ordenador %2.</translation>
+        <translation>Usted %1, ordenador %2.</translation>
     </message>
     <message>
         <source>Computer %1, you %2.</source>
         <extracomment>The computer&apos;s move, then the person&apos;s, e.g. &quot;Computer H8, you I9.&quot;</extracomment>
-        <translation>Ordenador %1, tú %2.</translation>
+        <translation>Ordenador %1, usted %2.</translation>
     </message>
     <message>
         <source>You %1.</source>
         <extracomment>The person&apos;s move alone, e.g. &quot;You I9.&quot;</extracomment>
-        <translation>Tú %1.</translation>
+        <translation>Usted %1.</translation>
     </message>
     <message>
         <source>Computer %1.</source>
@@ -193,12 +193,12 @@ Pruebe «pentavo --help» para saber más.
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Jugadas deshechas: tú %1, ordenador %2.</translation>
+        <translation>Jugadas deshechas: usted %1, ordenador %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Jugadas deshechas: ordenador %1, tú %2.</translation>
+        <translation>Jugadas deshechas: ordenador %1, usted %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -209,8 +209,8 @@ Pruebe «pentavo --help» para saber más.
         <source>Opened %1: %n marks on the board. Your move.</source>
         <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
         <translation>
-            <numerusform>Abierta: %1, %n marca en el tablero. Te toca.</numerusform>
-            <numerusform>Abierta: %1, %n marcas en el tablero. Te toca.</numerusform>
+            <numerusform>Abierta: %1, %n marca en el tablero. Le toca a usted.</numerusform>
+            <numerusform>Abierta: %1, %n marcas en el tablero. Le toca a usted.</numerusform>
         </translation>
     </message>
     <message>
@@ -274,12 +274,12 @@ Pruebe «pentavo --help» para saber más.
     <message>
         <source>Put back: you %1, computer %2.</source>
         <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Rehecho: tú %1, ordenador %2.</translation>
+        <translation>Jugadas rehechas: usted %1, ordenador %2.</translation>
     </message>
     <message>
         <source>Put back: computer %1, you %2.</source>
         <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Rehecho: ordenador %1, tú %2.</translation>
+        <translation>Jugadas rehechas: ordenador %1, usted %2.</translation>
     </message>
 </context>
 <context>

@@ -36,9 +36,9 @@
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
-        <translation>Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
-Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
-Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
+        <translation>Licence GPLv3+&#xa0;: GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre&#xa0;: vous êtes libre de le modifier et de le redistribuer.
+Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </translation>
     </message>
     <message>
@@ -50,21 +50,21 @@ Five in a row against the computer.
   --version    show the version and exit
   --           take what follows as the file, even when it starts with &apos;-&apos;
 </source>
-        <translation>Utilisation : pentavo [FICHIER]
+        <translation>Utilisation&#xa0;: pentavo [FICHIER]
 Cinq en ligne contre l’ordinateur.
 
   FICHIER      une partie enregistrée (.pnv) à ouvrir une fois la première partie commencée
   -h, --help   afficher cette aide et quitter
   --version    afficher la version et quitter
-  --           prendre ce qui suit comme fichier, même s’il commence par « - »
+  --           prendre ce qui suit comme fichier, même s’il commence par «&#xa0;-&#xa0;»
 </translation>
     </message>
     <message>
         <source>pentavo: %1
 Try &apos;pentavo --help&apos; for more.
 </source>
-        <translation>pentavo : %1
-Essayez « pentavo --help » pour en savoir plus.
+        <translation>pentavo&#xa0;: %1
+Essayez «&#xa0;pentavo --help&#xa0;» pour en savoir plus.
 </translation>
     </message>
 </context>
@@ -105,19 +105,19 @@ Essayez « pentavo --help » pour en savoir plus.
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation>Impossible d’ouvrir « %1 » : %2</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation>Impossible d’ouvrir « %1 » : %2.</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation>Impossible d’enregistrer « %1 » : %2</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2.</source>
-        <translation>Impossible d’enregistrer « %1 » : %2.</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Not a regular file</source>
@@ -131,15 +131,15 @@ Essayez « pentavo --help » pour en savoir plus.
     </message>
     <message>
         <source>Cannot open the help file &quot;%1&quot;: %2.</source>
-        <translation>Impossible d’ouvrir le fichier d’aide « %1 » : %2.</translation>
+        <translation>Impossible d’ouvrir le fichier d’aide «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot read the help file &quot;%1&quot;: %2.</source>
-        <translation>Impossible de lire le fichier d’aide « %1 » : %2.</translation>
+        <translation>Impossible de lire le fichier d’aide «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>an empty file name</source>
@@ -147,7 +147,7 @@ Essayez « pentavo --help » pour en savoir plus.
     </message>
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
-        <translation>une seule partie peut être ouverte, mais « %1 » et « %2 » ont été indiqués</translation>
+        <translation>une seule partie peut être ouverte, mais «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;» ont été indiqués</translation>
     </message>
 </context>
 <context>
@@ -193,12 +193,12 @@ Essayez « pentavo --help » pour en savoir plus.
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Coups repris : vous %1, ordinateur %2.</translation>
+        <translation>Coups repris&#xa0;: vous %1, ordinateur %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Coups repris : ordinateur %1, vous %2.</translation>
+        <translation>Coups repris&#xa0;: ordinateur %1, vous %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -209,8 +209,8 @@ Essayez « pentavo --help » pour en savoir plus.
         <source>Opened %1: %n marks on the board. Your move.</source>
         <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
         <translation>
-            <numerusform>Ouvert : %1, %n marque sur le plateau. À vous de jouer.</numerusform>
-            <numerusform>Ouvert : %1, %n marques sur le plateau. À vous de jouer.</numerusform>
+            <numerusform>Ouvert&#xa0;: %1, %n marque sur le plateau. À vous de jouer.</numerusform>
+            <numerusform>Ouvert&#xa0;: %1, %n marques sur le plateau. À vous de jouer.</numerusform>
         </translation>
     </message>
     <message>
@@ -251,19 +251,19 @@ Essayez « pentavo --help » pour en savoir plus.
     <message>
         <source>%1: empty.</source>
         <extracomment>A line of the board without a mark; %1 is its name, e.g. &quot;Row 9&quot;.</extracomment>
-        <translation>%1 : vide.</translation>
+        <translation>%1&#xa0;: vide.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A full line of the board; %1 is its name (&quot;Row 9&quot;), %2 its marks (&quot;H cross and I circle&quot;).</extracomment>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2; %n empty.</source>
         <extracomment>A line of the board; %1 is its name (&quot;Row 9&quot;), %2 its marks (&quot;H cross and I circle&quot;), then how many of its cells are empty.</extracomment>
         <translation>
-            <numerusform>%1 : %2 ; %n vide.</numerusform>
-            <numerusform>%1 : %2 ; %n vides.</numerusform>
+            <numerusform>%1&#xa0;: %2&#xa0;; %n vide.</numerusform>
+            <numerusform>%1&#xa0;: %2&#xa0;; %n vides.</numerusform>
         </translation>
     </message>
     <message>
@@ -274,12 +274,12 @@ Essayez « pentavo --help » pour en savoir plus.
     <message>
         <source>Put back: you %1, computer %2.</source>
         <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Rétabli : vous %1, ordinateur %2.</translation>
+        <translation>Rétabli&#xa0;: vous %1, ordinateur %2.</translation>
     </message>
     <message>
         <source>Put back: computer %1, you %2.</source>
         <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Rétabli : ordinateur %1, vous %2.</translation>
+        <translation>Rétabli&#xa0;: ordinateur %1, vous %2.</translation>
     </message>
 </context>
 <context>
@@ -475,7 +475,7 @@ About box button.</extracomment>
     <message>
         <source>Warning: ...</source>
         <extracomment>Shown in no window; kept so that the table keeps its numbers.</extracomment>
-        <translation>Avertissement : ...</translation>
+        <translation>Avertissement&#xa0;: ...</translation>
     </message>
     <message>
         <source>Application Title</source>
@@ -563,7 +563,7 @@ About box button.</extracomment>
 Questions and ideas: %2</source>
         <extracomment>About box: %1 is the release date, %2 the address for questions and ideas.</extracomment>
         <translation>Publié le %1
-Questions et idées : %2</translation>
+Questions et idées&#xa0;: %2</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -617,7 +617,7 @@ Questions et idées : %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>Le fichier « %1 » n’existe pas.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’existe pas.</translation>
     </message>
     <message>
         <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
@@ -626,25 +626,25 @@ Questions et idées : %2</translation>
     <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
-        <translation>J’ai gagné : de %1 à %2</translation>
+        <translation>J’ai gagné&#xa0;: de %1 à %2</translation>
     </message>
     <message>
         <source>You win: %1 to %2</source>
         <extracomment>How the person&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
-        <translation>Vous avez gagné : de %1 à %2</translation>
+        <translation>Vous avez gagné&#xa0;: de %1 à %2</translation>
     </message>
     <message>
         <source>The game is over: there is no hint.</source>
-        <translation>La partie est finie : il n’y a pas d’indice.</translation>
+        <translation>La partie est finie&#xa0;: il n’y a pas d’indice.</translation>
     </message>
     <message>
         <source>The board is full: there is no hint.</source>
-        <translation>Le plateau est plein : il n’y a pas d’indice.</translation>
+        <translation>Le plateau est plein&#xa0;: il n’y a pas d’indice.</translation>
     </message>
     <message>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
-        <translation>Indice : %1.</translation>
+        <translation>Indice&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -711,19 +711,19 @@ Questions et idées : %2</translation>
     </message>
     <message>
         <source>Games won:</source>
-        <translation>Parties gagnées :</translation>
+        <translation>Parties gagnées&#xa0;:</translation>
     </message>
     <message>
         <source>Games lost:</source>
-        <translation>Parties perdues :</translation>
+        <translation>Parties perdues&#xa0;:</translation>
     </message>
     <message>
         <source>Games drawn:</source>
-        <translation>Parties nulles :</translation>
+        <translation>Parties nulles&#xa0;:</translation>
     </message>
     <message>
         <source>Current streak:</source>
-        <translation>Série en cours :</translation>
+        <translation>Série en cours&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
@@ -735,7 +735,7 @@ Questions et idées : %2</translation>
     </message>
     <message>
         <source>Set the games won, lost and drawn and the streak back to zero?</source>
-        <translation>Remettre à zéro les parties gagnées, perdues et nulles ainsi que la série ?</translation>
+        <translation>Remettre à zéro les parties gagnées, perdues et nulles ainsi que la série&#xa0;?</translation>
     </message>
 </context>
 </TS>

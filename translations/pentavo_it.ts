@@ -37,8 +37,8 @@ This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
         <translation>Licenza GPLv3+: GNU GPL versione 3 o successiva &lt;https://gnu.org/licenses/gpl.html&gt;.
-Questo è software libero: siete liberi di modificarlo e ridistribuirlo.
-Non c&apos;è ALCUNA GARANZIA, nei limiti consentiti dalla legge.
+Questo è software libero: sei libero di modificarlo e ridistribuirlo.
+Non c’è ALCUNA GARANZIA, nei limiti consentiti dalla legge.
 </translation>
     </message>
     <message>
@@ -64,7 +64,7 @@ Cinque in fila contro il computer.
 Try &apos;pentavo --help&apos; for more.
 </source>
         <translation>pentavo: %1
-Provare «pentavo --help» per saperne di più.
+Prova «pentavo --help» per saperne di più.
 </translation>
     </message>
 </context>
@@ -490,7 +490,7 @@ About box button.</extracomment>
     <message>
         <source>Mark &amp;Last Move</source>
         <extracomment>View menu, a toggle: puts a dot on the computer&apos;s last move.</extracomment>
-        <translation>Segna l&apos;&amp;ultima mossa</translation>
+        <translation>Segna l’&amp;ultima mossa</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -719,7 +719,7 @@ Domande e idee: %2</translation>
     </message>
     <message>
         <source>Games drawn:</source>
-        <translation>Partite pari:</translation>
+        <translation>Partite pareggiate:</translation>
     </message>
     <message>
         <source>Current streak:</source>

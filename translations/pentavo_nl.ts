@@ -6,12 +6,12 @@
     <message>
         <source>%1, cross, last move</source>
         <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross, last move&quot;: the computer&apos;s last reply, marked by View &gt; Mark Last Move.</extracomment>
-        <translation>%1, kruis, laatste zet</translation>
+        <translation>%1, kruisje, laatste zet</translation>
     </message>
     <message>
         <source>%1, cross</source>
         <extracomment>A cell as a screen reader names it, e.g. &quot;H8, cross&quot;.</extracomment>
-        <translation>%1, kruis</translation>
+        <translation>%1, kruisje</translation>
     </message>
     <message>
         <source>%1, circle, last move</source>
@@ -163,17 +163,17 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>You %1, computer %2.</source>
         <extracomment>The person&apos;s move, then the computer&apos;s reply, e.g. &quot;You I9, computer H9.&quot;</extracomment>
-        <translation>Jij %1, computer %2.</translation>
+        <translation>U %1, computer %2.</translation>
     </message>
     <message>
         <source>Computer %1, you %2.</source>
         <extracomment>The computer&apos;s move, then the person&apos;s, e.g. &quot;Computer H8, you I9.&quot;</extracomment>
-        <translation>Computer %1, jij %2.</translation>
+        <translation>Computer %1, u %2.</translation>
     </message>
     <message>
         <source>You %1.</source>
         <extracomment>The person&apos;s move alone, e.g. &quot;You I9.&quot;</extracomment>
-        <translation>Jij %1.</translation>
+        <translation>U %1.</translation>
     </message>
     <message>
         <source>Computer %1.</source>
@@ -183,7 +183,7 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>New game. %1</source>
         <extracomment>%1 is the opening&apos;s moves, a sentence such as &quot;Computer H8.&quot;</extracomment>
-        <translation>Nieuw spel. %1</translation>
+        <translation>Nieuwe partij. %1</translation>
     </message>
     <message>
         <source>Nothing to take back.</source>
@@ -193,12 +193,12 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>Taken back: you %1, computer %2.</source>
         <extracomment>Undo took back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Teruggenomen: jij %1, computer %2.</translation>
+        <translation>Teruggenomen: u %1, computer %2.</translation>
     </message>
     <message>
         <source>Taken back: computer %1, you %2.</source>
         <extracomment>Undo took back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Teruggenomen: computer %1, jij %2.</translation>
+        <translation>Teruggenomen: computer %1, u %2.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -209,8 +209,8 @@ Probeer ‘pentavo --help’ voor meer.
         <source>Opened %1: %n marks on the board. Your move.</source>
         <extracomment>A saved game was opened; %1 is its file name. The person moves next.</extracomment>
         <translation>
-            <numerusform>Geopend: %1, %n teken op het bord. Jij bent aan zet.</numerusform>
-            <numerusform>Geopend: %1, %n tekens op het bord. Jij bent aan zet.</numerusform>
+            <numerusform>Geopend: %1, %n teken op het bord. U bent aan zet.</numerusform>
+            <numerusform>Geopend: %1, %n tekens op het bord. U bent aan zet.</numerusform>
         </translation>
     </message>
     <message>
@@ -221,7 +221,7 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>The game is over. %1 starts a new game.</source>
         <extracomment>The person tried to play after the game ended; %1 is the key of File &gt; New, e.g. Ctrl+N.</extracomment>
-        <translation>Het spel is afgelopen. %1 begint een nieuw spel.</translation>
+        <translation>De partij is afgelopen. %1 begint een nieuwe partij.</translation>
     </message>
     <message>
         <source>Row %1</source>
@@ -241,7 +241,7 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>%1 cross</source>
         <extracomment>A cross on a line read out; %1 is where, e.g. &quot;H cross&quot; in row 9.</extracomment>
-        <translation>%1 kruis</translation>
+        <translation>%1 kruisje</translation>
     </message>
     <message>
         <source>%1 circle</source>
@@ -269,17 +269,17 @@ Probeer ‘pentavo --help’ voor meer.
     <message>
         <source>Nothing to put back.</source>
         <extracomment>Redo found no moves that Undo had taken back.</extracomment>
-        <translation>Niets opnieuw te doen.</translation>
+        <translation>Niets te herstellen.</translation>
     </message>
     <message>
         <source>Put back: you %1, computer %2.</source>
         <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Opnieuw gedaan: jij %1, computer %2.</translation>
+        <translation>Hersteld: u %1, computer %2.</translation>
     </message>
     <message>
         <source>Put back: computer %1, you %2.</source>
         <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Opnieuw gedaan: computer %1, jij %2.</translation>
+        <translation>Hersteld: computer %1, u %2.</translation>
     </message>
 </context>
 <context>
@@ -517,7 +517,7 @@ About box button.</extracomment>
     <name>pentavo::HelpViewer</name>
     <message>
         <source>Pentavo Help</source>
-        <translation>Pentavo Help</translation>
+        <translation>Pentavo-help</translation>
     </message>
     <message>
         <source>Help text</source>
@@ -727,7 +727,7 @@ Vragen en ideeën: %2</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
-        <translation>&amp;Terugzetten...</translation>
+        <translation>&amp;Op nul zetten...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
