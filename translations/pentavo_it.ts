@@ -274,12 +274,12 @@ Prova «pentavo --help» per saperne di più.
     <message>
         <source>Put back: you %1, computer %2.</source>
         <extracomment>Redo put back the person&apos;s move and the computer&apos;s reply; %1 and %2 are cells.</extracomment>
-        <translation>Rimesso: tu %1, computer %2.</translation>
+        <translation>Mosse rimesse: tu %1, computer %2.</translation>
     </message>
     <message>
         <source>Put back: computer %1, you %2.</source>
         <extracomment>Redo put back the computer&apos;s move and then the person&apos;s; %1 and %2 are cells.</extracomment>
-        <translation>Rimesso: computer %1, tu %2.</translation>
+        <translation>Mosse rimesse: computer %1, tu %2.</translation>
     </message>
 </context>
 <context>
