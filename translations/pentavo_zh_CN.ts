@@ -37,7 +37,7 @@ This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
         <translation>许可证 GPLv3+：GNU GPL 第 3 版或更高版本 &lt;https://gnu.org/licenses/gpl.html&gt;。
-本软件是自由软件：您可以自由修改和重新发布它。
+本软件是自由软件：你可以自由修改和重新发布它。
 在法律允许的范围内，不提供任何担保。
 </translation>
     </message>

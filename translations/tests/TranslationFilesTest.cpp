@@ -1,6 +1,7 @@
 // Every shipped translation against the code: the same texts as lupdate finds in the sources now,
-// each translated and finished, with the same mnemonics and the same arguments as its source; and
-// each language's glossary held to wherever the English speaks of one of the game's terms.
+// each translated and finished, with the same mnemonics and the same arguments as its source; each
+// language's glossary held to wherever the English speaks of one of the game's terms; and the
+// help's menu paths to the menus.
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -111,6 +112,26 @@ QString ReadHelpText(const QString& path) {
     return text.replace(QLatin1String("&quot;"), QLatin1String("\""))
         .replace(QLatin1String("&gt;"), QLatin1String(">"))
         .replace(QLatin1String("&nbsp;"), QLatin1String(" "));
+}
+
+// A menu's caption as the help names it: no mnemonic, neither "&" nor Chinese and Japanese "(&U)".
+QString Caption(QString text) {
+    static const QRegularExpression mnemonic(QStringLiteral(R"(\(&\w\)|&)"));
+    return text.remove(mnemonic).trimmed();
+}
+
+// The help's bold texts, where its menu paths stand ("File > Open...").
+QStringList BoldTexts(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression bold(QStringLiteral("<b>(.*?)</b>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    QStringList texts;
+    for (const auto& match : bold.globalMatch(QString::fromUtf8(file.readAll())))
+        texts.append(
+            match.captured(1).replace(QLatin1String("&gt;"), QLatin1String(">")).simplified());
+    return texts;
 }
 
 struct GlossaryEntry {
@@ -242,15 +263,7 @@ private slots:
         }
     }
 
-    void GlossaryTermsAreUsed_data() {
-        QTest::addColumn<QString>("language");
-        const QStringList files =
-            QDir(TRANSLATIONS_DIR).entryList({"pentavo_*.ts"}, QDir::Files, QDir::Name);
-        for (const QString& file : files) {
-            const QString language = file.mid(8).chopped(3);
-            QTest::newRow(qPrintable(language)) << language;
-        }
-    }
+    void GlossaryTermsAreUsed_data() { AddLanguageRows(); }
 
     // Each term in the glossary's words wherever the English speaks of it (text by text in the
     // program and the desktop files, at least once in the help), and a forbidden synonym nowhere.
@@ -284,7 +297,47 @@ private slots:
         }
     }
 
+    void HelpMenuPathsAreTheMenus_data() { AddLanguageRows(); }
+
+    // Each step of a menu path in the help is a caption the program shows, and the arrow between
+    // steps points the way the language is read: "←" from the right, ">" from the left.
+    void HelpMenuPathsAreTheMenus() {
+        QFETCH(QString, language);
+        QSet<QString> captions;
+        bool rightToLeft = false;
+        for (const Message& m :
+             ReadMessages(QDir(TRANSLATIONS_DIR).filePath("pentavo_" + language + ".ts"))) {
+            captions.insert(Caption(m.translations.value(0)));
+            if (m.source == QLatin1String("QT_LAYOUT_DIRECTION"))
+                rightToLeft = m.translations == QStringList{"RTL"};
+        }
+        const QString help = QDir(HELP_DIR).filePath("Pentavo_" + language + ".hlp");
+        const QString arrow = rightToLeft ? QStringLiteral("←") : QStringLiteral(">");
+        if (rightToLeft)
+            QVERIFY2(!ReadHelpText(help).contains('>'), "\">\" points against the reading");
+        int paths = 0;
+        for (const QString& bold : BoldTexts(help)) {
+            if (!bold.contains(arrow))
+                continue;
+            ++paths;
+            for (const QString& step : bold.split(arrow))
+                QVERIFY2(captions.contains(step.trimmed()),
+                         qPrintable(bold + ": no menu says \"" + step.trimmed() + "\""));
+        }
+        QVERIFY2(paths >= 10, qPrintable(QString::number(paths) + " menu paths"));
+    }
+
 private:
+    static void AddLanguageRows() {
+        QTest::addColumn<QString>("language");
+        const QStringList files =
+            QDir(TRANSLATIONS_DIR).entryList({"pentavo_*.ts"}, QDir::Files, QDir::Name);
+        for (const QString& file : files) {
+            const QString language = file.mid(8).chopped(3);
+            QTest::newRow(qPrintable(language)) << language;
+        }
+    }
+
     QTemporaryDir scratch_;
     QSet<QString> sourceTexts_;
 };
