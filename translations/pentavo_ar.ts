@@ -587,10 +587,6 @@ Questions and ideas: %2</source>
         <translation>الرقعة</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>رقعة من 15 × 15 خانة. تحرّك مفاتيح الأسهم المؤشر، ويعيده Home إلى الوسط، ويلعب Enter أو المسافة الخانة التي عليها، ويعيد L قراءة آخر نقلتين.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>شريط القوائم</translation>
     </message>
@@ -653,6 +649,11 @@ Questions and ideas: %2</source>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>تلميح: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>رقعة من 15 × 15 خانة. تحرّك مفاتيح الأسهم المؤشر، ويعيده Home إلى الوسط، ويلعب Enter أو المسافة الخانة التي عليها، وينقله H إلى خانة التلميح، ويعيد L قراءة آخر نقلتين، وتقرأ R وC وD وF صفه وعموده وقطريه. يتراجع %1 عن آخر دور، ويعيده %2.</translation>
     </message>
 </context>
 <context>

@@ -579,10 +579,6 @@ Preguntes i idees: %2</translation>
         <translation>Tauler</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 per 15 caselles. Les fletxes mouen el cursor, Inici el torna al centre, Retorn o Espai hi juga, L repeteix les dues últimes jugades.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Barra de menús</translation>
     </message>
@@ -645,6 +641,11 @@ Preguntes i idees: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Pista: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 per 15 caselles. Les fletxes mouen el cursor, Inici el torna al centre, Retorn o Espai hi juga, H el porta a una pista, L repeteix les dues últimes jugades, R, C, D i F llegeixen la seva fila, la seva columna i les seves diagonals. %1 serveix per desfer l’últim torn i %2 per refer-lo.</translation>
     </message>
 </context>
 <context>

@@ -581,10 +581,6 @@ Dotazy a nápady: %2</translation>
         <translation>Hrací plocha</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 × 15 polí. Šipky posouvají kurzor, Home jej vrátí doprostřed, Enter nebo mezerník táhne na jeho pole, L zopakuje poslední dva tahy.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Panel nabídek</translation>
     </message>
@@ -647,6 +643,11 @@ Dotazy a nápady: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Nápověda tahu: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 × 15 polí. Šipky posouvají kurzor, Home jej vrátí doprostřed, Enter nebo mezerník táhne na jeho pole, H jej přesune na nápovědu tahu, L zopakuje poslední dva tahy, R, C, D a F přečtou jeho řádek, sloupec a úhlopříčky. %1 vrátí poslední kolo, %2 je znovu provede.</translation>
     </message>
 </context>
 <context>

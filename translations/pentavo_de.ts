@@ -620,10 +620,6 @@ Fragen und Ideen: %2</translation>
         <translation>Die Datei „%1“ existiert nicht.</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn in die Mitte zurück, Eingabe oder Leertaste setzt auf sein Feld, L sagt die letzten beiden Züge noch einmal.</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>Ich habe gewonnen: %1 bis %2.</translation>
@@ -645,6 +641,11 @@ Fragen und Ideen: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Tipp: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 mal 15 Felder. Die Pfeiltasten bewegen den Cursor, Pos1 bringt ihn in die Mitte zurück, Eingabe oder Leertaste setzt auf sein Feld, H bringt ihn auf einen Tipp, L sagt die letzten beiden Züge noch einmal, R, C, D und F lesen seine Zeile, Spalte und Diagonalen. Mit %1 lässt sich die letzte Runde zurücknehmen, mit %2 wiederherstellen.</translation>
     </message>
 </context>
 <context>

@@ -620,10 +620,6 @@ Preguntas e ideas: %2</translation>
         <translation>El archivo «%1» no existe.</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 por 15 casillas. Las flechas mueven el cursor, Inicio lo devuelve al centro, Intro o Espacio juega en su casilla, L repite las dos últimas jugadas.</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>He ganado yo: de %1 a %2</translation>
@@ -645,6 +641,11 @@ Preguntas e ideas: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Pista: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 por 15 casillas. Las flechas mueven el cursor, Inicio lo devuelve al centro, Intro o Espacio juega en su casilla, H lo lleva a una pista, L repite las dos últimas jugadas, R, C, D y F leen su fila, su columna y sus diagonales. %1 deshace el último turno, %2 lo rehace.</translation>
     </message>
 </context>
 <context>

@@ -620,10 +620,6 @@ Questions et idées&#xa0;: %2</translation>
         <translation>Le fichier «&#xa0;%1&#xa0;» n’existe pas.</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 cases sur 15. Les flèches déplacent le curseur, Origine le ramène au centre, Entrée ou Espace joue sur sa case, L redit les deux derniers coups.</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>J’ai gagné&#xa0;: de %1 à %2</translation>
@@ -645,6 +641,11 @@ Questions et idées&#xa0;: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Indice&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 cases sur 15. Les flèches déplacent le curseur, Origine le ramène au centre, Entrée ou Espace joue sur sa case, H l’amène sur un indice, L redit les deux derniers coups, R, C, D et F lisent sa rangée, sa colonne et ses diagonales. %1 reprend le dernier tour, %2 le rétablit.</translation>
     </message>
 </context>
 <context>

@@ -579,10 +579,6 @@ Questions and ideas: %2</source>
         <translation>לוח המשחק</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 על 15 משבצות. מקשי החצים מזיזים את הסמן, Home מחזיר אותו למרכז, Enter או רווח משחקים במשבצת שלו, L חוזר על שני המהלכים האחרונים.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>סרגל התפריטים</translation>
     </message>
@@ -645,6 +641,11 @@ Questions and ideas: %2</source>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>רמז: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 על 15 משבצות. מקשי החצים מזיזים את הסמן, Home מחזיר אותו למרכז, Enter או רווח משחקים במשבצת שלו, H מעביר אותו לרמז, L חוזר על שני המהלכים האחרונים, R, C, D ו־F מקריאים את השורה, העמודה והאלכסונים שלו. %1 מאפשר להחזיר את התור האחרון, ו־%2 מבצע אותו שוב.</translation>
     </message>
 </context>
 <context>

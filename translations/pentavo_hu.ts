@@ -577,10 +577,6 @@ Kérdések és ötletek: %2</translation>
         <translation>Tábla</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 × 15 mező. A nyílbillentyűk mozgatják a kurzort, a Home visszaviszi a közepére, az Enter vagy a szóköz a kurzor mezőjére lép, az L megismétli az utolsó két lépést.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Menüsor</translation>
     </message>
@@ -643,6 +639,11 @@ Kérdések és ötletek: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Tipp: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 × 15 mező. A nyílbillentyűk mozgatják a kurzort, a Home visszaviszi a közepére, az Enter vagy a szóköz a kurzor mezőjére lép, a H egy tippre viszi, az L megismétli az utolsó két lépést, az R, a C, a D és az F felolvassa a sorát, az oszlopát és az átlóit. A %1 billentyű visszaveszi az utolsó fordulót, a %2 újra megteszi.</translation>
     </message>
 </context>
 <context>

@@ -620,10 +620,6 @@ Domande e idee: %2</translation>
         <translation>Il file «%1» non esiste.</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 per 15 caselle. Le frecce spostano il cursore, Home lo riporta al centro, Invio o Spazio gioca in quella casella, L ripete le ultime due mosse.</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>Ho vinto io: da %1 a %2</translation>
@@ -645,6 +641,11 @@ Domande e idee: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Suggerimento: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 per 15 caselle. Le frecce spostano il cursore, Home lo riporta al centro, Invio o Spazio gioca in quella casella, H lo porta su un suggerimento, L ripete le ultime due mosse, R, C, D e F leggono la sua riga, la sua colonna e le sue diagonali. %1 ritira l’ultimo turno, %2 lo rimette.</translation>
     </message>
 </context>
 <context>

@@ -618,10 +618,6 @@ Questions and ideas: %2</source>
         <translation>ファイル &quot;%1&quot; は存在しません。</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15×15 マスの盤。矢印キーでカーソルを動かし、Home で中央に戻し、Enter または Space でそのマスに打ちます。L で最後の 2 手をもう一度読み上げます。</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>コンピューターの勝ちです: %1 から %2</translation>
@@ -643,6 +639,11 @@ Questions and ideas: %2</source>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>ヒント: %1。</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15×15 マスの盤。矢印キーでカーソルを動かし、Home で中央に戻し、Enter または Space でそのマスに打ちます。H でヒントのマスへ動かし、L で最後の 2 手をもう一度読み上げ、R、C、D、F でその行、列、斜めを読み上げます。%1 で直前のやり取りを待ったし、%2 でやり直します。</translation>
     </message>
 </context>
 <context>

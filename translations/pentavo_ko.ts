@@ -577,10 +577,6 @@ Questions and ideas: %2</source>
         <translation>오목판</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15×15 칸. 화살표 키로 커서를 옮기고, Home 키로 가운데로 돌아가며, Enter나 스페이스 키로 그 칸에 둡니다. L 키는 마지막 두 수를 다시 읽어 줍니다.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>메뉴 표시줄</translation>
     </message>
@@ -643,6 +639,11 @@ Questions and ideas: %2</source>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>힌트: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15×15 칸. 화살표 키로 커서를 옮기고, Home 키로 가운데로 돌아가며, Enter나 스페이스 키로 그 칸에 둡니다. H 키는 힌트 칸으로 옮기고, L 키는 마지막 두 수를 다시 읽어 주며, R, C, D, F 키는 그 행, 열, 대각선을 읽습니다. %1 키는 마지막 차례를 무르고 %2 키는 다시 둡니다.</translation>
     </message>
 </context>
 <context>

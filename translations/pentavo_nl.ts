@@ -620,10 +620,6 @@ Vragen en ideeën: %2</translation>
         <translation>Het bestand ‘%1’ bestaat niet.</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 bij 15 velden. De pijltjestoetsen verplaatsen de cursor, Home zet hem terug in het midden, Enter of Spatie speelt op zijn veld, L herhaalt de laatste twee zetten.</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>Ik heb gewonnen: %1 tot %2</translation>
@@ -645,6 +641,11 @@ Vragen en ideeën: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Hint: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 bij 15 velden. De pijltjestoetsen verplaatsen de cursor, Home zet hem terug in het midden, Enter of Spatie speelt op zijn veld, H zet hem op een hint, L herhaalt de laatste twee zetten, R, C, D en F lezen zijn rij, kolom en diagonalen. Met %1 wordt de laatste beurt teruggenomen, met %2 opnieuw gedaan.</translation>
     </message>
 </context>
 <context>

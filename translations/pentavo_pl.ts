@@ -622,10 +622,6 @@ Pytania i pomysły: %2</translation>
         <translation>Plik „%1” nie istnieje.</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 na 15 pól. Strzałki przesuwają kursor, Home przenosi go na środek, Enter lub spacja stawia znak na jego polu, L powtarza dwa ostatnie ruchy.</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>Wygrywam: od %1 do %2</translation>
@@ -647,6 +643,11 @@ Pytania i pomysły: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Podpowiedź: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 na 15 pól. Strzałki przesuwają kursor, Home przenosi go na środek, Enter lub spacja stawia znak na jego polu, H przenosi go na podpowiedź, L powtarza dwa ostatnie ruchy, R, C, D i F czytają jego wiersz, kolumnę i przekątne. %1 cofa ostatnią turę, %2 ją ponawia.</translation>
     </message>
 </context>
 <context>

@@ -620,10 +620,6 @@ Dúvidas e ideias: %2</translation>
         <translation>O arquivo &quot;%1&quot; não existe.</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 por 15 casas. As setas movem o cursor, Home o traz de volta ao centro, Enter ou Espaço joga na casa do cursor, L repete as duas últimas jogadas.</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>Eu venci: de %1 a %2</translation>
@@ -645,6 +641,11 @@ Dúvidas e ideias: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Dica: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 por 15 casas. As setas movem o cursor, Home o traz de volta ao centro, Enter ou Espaço joga na casa do cursor, H o leva a uma dica, L repete as duas últimas jogadas, R, C, D e F leem a linha, a coluna e as diagonais do cursor. %1 desfaz a última rodada, %2 a refaz.</translation>
     </message>
 </context>
 <context>

@@ -622,10 +622,6 @@ Questions and ideas: %2</source>
         <translation>Файл «%1» не существует.</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 на 15 клеток. Стрелки перемещают курсор, Home возвращает его в центр, Enter или пробел делает ход в его клетку, L повторяет два последних хода.</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>Я выиграл: от %1 до %2</translation>
@@ -647,6 +643,11 @@ Questions and ideas: %2</source>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Подсказка: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 на 15 клеток. Стрелки перемещают курсор, Home возвращает его в центр, Enter или пробел делает ход в его клетку, H переносит его на подсказку, L повторяет два последних хода, R, C, D и F читают его ряд, столбец и диагонали. %1 возвращает последнюю пару ходов, %2 ставит её снова.</translation>
     </message>
 </context>
 <context>

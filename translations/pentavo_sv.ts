@@ -579,10 +579,6 @@ Frågor och idéer: %2</translation>
         <translation>Bräde</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 gånger 15 rutor. Piltangenterna flyttar markören, Home för den tillbaka till mitten, Enter eller mellanslag spelar på dess ruta, L upprepar de två senaste dragen.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Menyrad</translation>
     </message>
@@ -645,6 +641,11 @@ Frågor och idéer: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Tips: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 gånger 15 rutor. Piltangenterna flyttar markören, Home för den tillbaka till mitten, Enter eller mellanslag spelar på dess ruta, H flyttar den till ett tips, L upprepar de två senaste dragen, R, C, D och F läser dess rad, kolumn och diagonaler. %1 ångrar den senaste omgången, %2 gör om den.</translation>
     </message>
 </context>
 <context>

@@ -577,10 +577,6 @@ Soru ve öneriler: %2</translation>
         <translation>Tahta</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15’e 15 kare. Ok tuşları imleci taşır, Home onu ortaya geri getirir, Enter ya da Boşluk imlecin bulunduğu kareye oynar, L son iki hamleyi yeniden söyler.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Menü çubuğu</translation>
     </message>
@@ -643,6 +639,11 @@ Soru ve öneriler: %2</translation>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>İpucu: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15’e 15 kare. Ok tuşları imleci taşır, Home onu ortaya geri getirir, Enter ya da Boşluk imlecin bulunduğu kareye oynar, H onu bir ipucuna taşır, L son iki hamleyi yeniden söyler, R, C, D ve F satırını, sütununu ve çaprazlarını okur. %1 son turu geri alır, %2 yineler.</translation>
     </message>
 </context>
 <context>

@@ -581,10 +581,6 @@ Questions and ideas: %2</source>
         <translation>Дошка</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15 на 15 клітинок. Стрілки пересувають курсор, Home повертає його в центр, Enter або пробіл робить хід у його клітинку, L повторює два останні ходи.</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>Рядок меню</translation>
     </message>
@@ -647,6 +643,11 @@ Questions and ideas: %2</source>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>Підказка: %1.</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15 на 15 клітинок. Стрілки пересувають курсор, Home повертає його в центр, Enter або пробіл робить хід у його клітинку, H переносить його на підказку, L повторює два останні ходи, R, C, D і F читають його рядок, стовпець і діагоналі. %1 повертає останню пару ходів, %2 ставить її знову.</translation>
     </message>
 </context>
 <context>

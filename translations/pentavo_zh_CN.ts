@@ -618,10 +618,6 @@ Questions and ideas: %2</source>
         <translation>文件“%1”不存在。</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15×15 的棋盘。方向键移动光标，Home 键回到中央，Enter 或空格键在该格落子，L 键重复最后两步。</translation>
-    </message>
-    <message>
         <source>I win: %1 to %2</source>
         <extracomment>How the computer&apos;s line of five ended the game: its two end cells, e.g. F4, F8.</extracomment>
         <translation>我赢了：%1 到 %2</translation>
@@ -643,6 +639,11 @@ Questions and ideas: %2</source>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>提示：%1。</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15×15 的棋盘。方向键移动光标，Home 键回到中央，Enter 或空格键在该格落子，H 键移到提示的格子，L 键重复最后两步，R、C、D、F 键读出所在的行、列和斜线。%1 悔掉最后一个回合，%2 重做。</translation>
     </message>
 </context>
 <context>

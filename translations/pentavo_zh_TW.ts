@@ -577,10 +577,6 @@ Questions and ideas: %2</source>
         <translation>棋盤</translation>
     </message>
     <message>
-        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, L repeats the last two moves.</source>
-        <translation>15×15 個格子。方向鍵移動游標，Home 鍵回到中央，Enter 或空白鍵在游標所在的格子落子，L 鍵重述最後兩手。</translation>
-    </message>
-    <message>
         <source>Menu bar</source>
         <translation>選單列</translation>
     </message>
@@ -643,6 +639,11 @@ Questions and ideas: %2</source>
         <source>Hint: %1.</source>
         <extracomment>Said when the person asks for a hint: the cell the computer would play for them, e.g. G7.</extracomment>
         <translation>提示：%1。</translation>
+    </message>
+    <message>
+        <source>15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it back.</source>
+        <extracomment>What a screen reader says of the board&apos;s keys. %1 is the key of Edit &gt; Undo (Ctrl+Z), %2 that of Edit &gt; Redo (Ctrl+Y).</extracomment>
+        <translation>15×15 個格子。方向鍵移動游標，Home 鍵回到中央，Enter 或空白鍵在游標所在的格子落子，H 鍵移到提示的格子，L 鍵重述最後兩手，R、C、D、F 鍵唸出所在的列、行和斜線。%1 悔掉最後一輪，%2 重做。</translation>
     </message>
 </context>
 <context>

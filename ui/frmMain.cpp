@@ -16,6 +16,7 @@
 #include "ui/StatusBar.h"
 #include "ui/WindowPlacing.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -65,9 +66,17 @@ frmMain::frmMain(GameOptions& options, QWidget* parent)
     InstallAccessibility();
     //: What a screen reader calls the playing board.
     surface_->setAccessibleName(tr("Board"));
+    const auto keyOf = [](const QAction* action) {
+        return action->shortcut().toString(QKeySequence::NativeText);
+    };
     surface_->setAccessibleDescription(
+        //: What a screen reader says of the board's keys. %1 is the key of Edit > Undo (Ctrl+Z),
+        //: %2 that of Edit > Redo (Ctrl+Y).
         tr("15 by 15 cells. The arrow keys move the cursor, Home returns it to the centre, Enter "
-           "or Space plays its cell, L repeats the last two moves."));
+           "or Space plays its cell, H moves it to a hint, L repeats the last two moves, R, C, D "
+           "and F read its row, column and diagonals. %1 takes back the last turn, %2 puts it "
+           "back.")
+            .arg(keyOf(findChild<QAction*>("mnuEditUndo")), keyOf(mnuEditRedo)));
     resize(DefaultOuterSize());
 
     Form_Initialize();
