@@ -22,14 +22,19 @@ latencies = []
 SIZE = 15
 
 # Key (xdotool names) -> what Orca must say, in English and in German. A cell name stands for
-# itself; the sentences are whole utterances. The game: the computer opens at H8 and wins with
-# its fourth reply, the five J6 to F10.
+# itself; the sentences are whole utterances. First a saved game two cells short of full is drawn
+# (orca.sh opens it); then the computer opens at H8 and wins with its fourth reply, the five J6 to
+# F10.
 SPEECH = {
+    "draw": ("You H9, computer H8. Draw.", "Sie H9, Computer H8. Unentschieden."),
     "turn1": ("You D12, computer G9.", "Sie D12, Computer G9."),
     "taken": ("D12 is taken.", "D12 ist besetzt."),
     "row": ("Row 12: D circle; 14 empty.", "Zeile 12: D Kreis; 14 leer."),
     "undo": ("Taken back: you D12, computer G9.", "Zurückgenommen: Sie D12, Computer G9."),
+    "redo": ("Put back: you D12, computer G9.", "Wiederhergestellt: Sie D12, Computer G9."),
     "new": ("New game. Computer H8.", "Neues Spiel. Computer H8."),
+    # The cell the computer's rule picks for the circles beside the opening cross.
+    "hint": ("Hint: G9.", "Tipp: G9."),
     "turn2": ("You L11, computer F10.", "Sie L11, Computer F10."),
     "turn3": ("You C3, computer I7.", "Sie C3, Computer I7."),
     "last": ("You A1, computer J6. I win: F10 to J6.",
@@ -137,7 +142,7 @@ def main():
     lang = {"en": 0, "de": 1}[sys.argv[3]]
     say = {key: bare(texts[lang]) for key, texts in SPEECH.items()}
 
-    board = {(7, 7): "cross"}
+    board = {}
     at = None
 
     def cell_speech(col, row):
@@ -149,8 +154,7 @@ def main():
         nonlocal at
         if at is None:
             at = (7, 7)
-            hear(ear, window, ["Home"], cell_speech(7, 7), only_cell=cell_speech(7, 7),
-                 wait=FIRST_WAIT)
+            hear(ear, window, ["Home"], cell_speech(7, 7), only_cell=cell_speech(7, 7))
         while at != (col, row):
             dc = (col > at[0]) - (col < at[0])
             dr = (row > at[1]) - (row < at[1]) if dc == 0 else 0
@@ -163,6 +167,15 @@ def main():
         hear(ear, window, ["Return"], say[sentence], timed=True)
         board[(col, row)] = "circle"
         board[reply] = "cross"
+
+    # The draw: the person's circle on H9, the computer's cross on the last cell, H8.
+    hear(ear, window, ["Home"], cell_speech(7, 7), only_cell=cell_speech(7, 7), wait=FIRST_WAIT)
+    hear(ear, window, ["Up"], cell_speech(7, 6), only_cell=cell_speech(7, 6))
+    hear(ear, window, ["Return"], say["draw"], timed=True)
+    board[(7, 6)], board[(7, 7)] = "circle", "cross"
+    hear(ear, None, ["Return"], cell_speech(7, 6))
+    hear(ear, window, ["ctrl+n"], say["new"])
+    board = {(7, 7): "cross"}
 
     # Up and Down read one cell, not the row.
     walk(7, 7)
@@ -177,14 +190,16 @@ def main():
     if any(re.search(r"\b(row|Zeile) \d+", text) for text in spoken):
         fail(f"where-am-I counts rows: {spoken}")
     hear(ear, window, ["ctrl+z"], say["undo"])
-    del board[(3, 3)], board[(6, 6)]
+    hear(ear, window, ["ctrl+y"], say["redo"])
     hear(ear, window, ["ctrl+n"], say["new"])
+    del board[(3, 3)], board[(6, 6)]
+    # The hint moves the cursor to its cell.
+    hear(ear, window, ["h"], say["hint"])
     # The menu bar and back: the cursor keeps its cell.
     # A dialog and back: the cursor keeps its cell.
     hear(ear, window, ["ctrl+t"], OPTIONS[lang], prefix=True)
-    hear(ear, None, ["Escape"], cell_speech(3, 3))
-    at = (4, 3)
-    hear(ear, window, ["Right"], cell_speech(4, 3), only_cell=cell_speech(4, 3))
+    hear(ear, None, ["Escape"], cell_speech(6, 6))
+    at = (6, 6)
     play(3, 3, (6, 6), "turn1")
     play(11, 4, (5, 5), "turn2")
     play(2, 12, (8, 8), "turn3")

@@ -279,10 +279,11 @@ stored_statistic() {
 
 # --- the program -----------------------------------------------------------------------------
 
-# Starts the program and waits for its main window with the board on it: APP_PID, MAIN_WID.
+# Starts the program with ARGS and waits for its main window with the board on it: APP_PID,
+# MAIN_WID.
 start_pentavo() {
     local log="$e2e_scratch/pentavo.$((++e2e_runs)).log"
-    LANG=${E2E_LANG:-$LANG} "$PENTAVO" >"$log" 2>&1 &
+    LANG=${E2E_LANG:-$LANG} "$PENTAVO" "$@" >"$log" 2>&1 &
     APP_PID=$!
     APP_LOG=$log
     track "$APP_PID"
