@@ -57,8 +57,7 @@ track "$APP_PID"
 MAIN_WID=$(wait_window '^Pentavo$') || fail "no main window; log: $(cat "$e2e_scratch/refused.log")"
 message=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message box for a refused record"
 shot refused >/dev/null
-keys_to "$message" Return
-wait_window_gone "$message" || fail "the message box stays after Return"
+return_closes "$message" "the message box"
 place_window "$MAIN_WID" 40 30 520 600
 expect_board "$(board_with "$(empty_board)" 7 7 X)" "after the refused record"
 stop_pid "$APP_PID"
@@ -71,8 +70,7 @@ MAIN_WID=$(wait_window '^Pentavo$') || fail "no main window; log: $(cat "$e2e_sc
 message=$(wait_window '^Pentavo$' "$MAIN_WID") || fail "no message box for a name that does not exist"
 [ ! -e "$FILES/typo.pnv" ] || fail "a file was created for a name that did not exist"
 shot missing >/dev/null
-keys_to "$message" Return
-wait_window_gone "$message" || fail "the message box stays after Return"
+return_closes "$message" "the message box"
 [ ! -e "$FILES/typo.pnv" ] || fail "a file was created after the message"
 stop_pid "$APP_PID"
 note "passed"

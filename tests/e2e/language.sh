@@ -44,6 +44,8 @@ click_at "$((ox + 20))" "$((oy + 10))"
 poll menu_shown || fail "no File menu after a click on it"
 shot menu >/dev/null
 keys_to "$MAIN_WID" Escape
+# The open menu holds the keyboard: a shortcut sent before it has gone is the menu's.
+poll no_menu_shown || fail "Esc did not close the File menu"
 
 note "Qt's own file dialog, cancelled: the program's message box"
 keys_to "$MAIN_WID" ctrl+s

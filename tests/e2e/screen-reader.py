@@ -1,13 +1,15 @@
 #!/usr/bin/python3
 """A game as a blind player plays it: everything it knows it learns from the accessibility bus.
 
-    screen-reader.py PID WINDOW_ID COL,ROW...
+    screen-reader.py LISTENING_FILE PROGRAM_FILE COL,ROW...
 
-Finds the program PID on the bus, walks its accessible tree (and those of the Options dialog, the
-About box, the help window and the message box) and fails on any focusable object without a name
-or with a generic role, then plays the cells given (columns
-and rows counted from 0 at the top left, as the other end-to-end runs count them) with the arrow
-keys and Return, sent to WINDOW_ID by xdotool. The board is read only from the accessible table;
+Registers its listeners and creates LISTENING_FILE once the registry lists them all, as a screen
+reader runs before the program it reads; then reads "PID WINDOW_ID" of the program from
+PROGRAM_FILE, finds the program PID on the bus, walks its accessible tree (and those of the Options
+dialog, the About box, the help window and the message box) and fails on any focusable object
+without a name or with a generic role, then plays the cells given (columns and rows counted from 0
+at the top left, as the other end-to-end runs count them) with the arrow keys and Return, sent to
+WINDOW_ID by xdotool. The board is read only from the accessible table;
 each turn must be heard as an announcement, and the computer's last reply must end the game with
 its message box on the bus. Exits once that box is shown; the caller closes it and saves.
 """
@@ -16,7 +18,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Gio, GLib
 
 WAIT = 20  # seconds any single wait may take
 SIZE = 15
@@ -245,24 +247,54 @@ def listen():
         pyatspi.Registry.registerEventListener(on_event, kind)
 
 
-def first_focus(window):
-    """The centre cell's name, heard as Home focuses it. On a loaded machine the program may learn
-    of the listeners late and let its first events go unsent (seen here once in about ten runs,
-    the cursor on screen and nothing on the bus); the listeners are then registered again and
-    Home pressed again, so the program is told of them once more."""
-    heard = []
-    for _ in range(3):
-        events.clear()
-        keys(window, "Home")
-        text, heard = heard_within(WAIT / 3, "object:state-changed:focused",
-                                   lambda t: t.startswith("H8, "))
-        if text is not None:
-            return text
-        for kind in EVENT_KINDS:
-            pyatspi.Registry.deregisterEventListener(on_event, kind)
-        listen()
-        pump(1)
-    fail(f"not heard after three tries: the centre cell focused by Home; last heard: {heard[-5:]}")
+def registered_kinds():
+    """The event kinds the accessibility registry holds listeners for, spelled alike whether
+    written object:property-change:accessible-name or Object:PropertyChange:AccessibleName."""
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 10000,
+                                None).unpack()[0]
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+    try:
+        listed = bus.call_sync("org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+                               "org.a11y.atspi.Registry", "GetRegisteredEvents", None, None,
+                               Gio.DBusCallFlags.NONE, 10000, None).unpack()[0]
+    finally:
+        bus.close_sync(None)
+    return {spelled_alike(kind) for _, kind in listed}
+
+
+def spelled_alike(kind):
+    return kind.lower().replace("-", "")
+
+
+def listen_before_the_program(listening_file, program_file):
+    """Registers the listeners and waits until the registry lists them before the program starts:
+    a program joining the bus at the moment a listener registers may never learn of it (its
+    query of the registry and its subscription to new listeners are two steps), and then never
+    sends that kind of event. Returns the program's PID and X window id."""
+    listen()
+    wanted = {spelled_alike(kind) for kind in EVENT_KINDS}
+    deadline = time.time() + WAIT
+    while not wanted <= registered_kinds():
+        if time.time() > deadline:
+            fail(f"the registry does not list the listeners {sorted(wanted - registered_kinds())}")
+        pump(0.1)
+    with open(listening_file, "w", encoding="utf-8"):
+        pass
+    # The program is started, shown and placed meanwhile: waits of its own.
+    deadline = time.time() + 3 * WAIT
+    while True:
+        try:
+            with open(program_file, encoding="utf-8") as given:
+                pid, window = given.read().split()
+                return int(pid), window
+        except (FileNotFoundError, ValueError):
+            if time.time() > deadline:
+                fail(f"no program named in {program_file}")
+            time.sleep(0.1)
 
 
 def board_counts(table):
@@ -282,9 +314,8 @@ def cell_name(table, col, row):
 
 
 def main():
-    pid, window = int(sys.argv[1]), sys.argv[2]
     cells = [tuple(int(n) for n in arg.split(",")) for arg in sys.argv[3:]]
-    listen()
+    pid, window = listen_before_the_program(sys.argv[1], sys.argv[2])
 
     app = application(pid)
     main_window = wait_for(app, lambda o: o.getRole() == pyatspi.ROLE_FRAME and o.name == "Pentavo",
@@ -302,6 +333,10 @@ def main():
     panels = [status.getChildAtIndex(i).name for i in range(status.childCount)]
     if sum(any(c.isdigit() for c in name) for name in panels) != 2:
         fail(f"the status bar's panels read {panels}")
+    # The panels' first texts were set as the window was built, before it showed; from here on
+    # the clock only ticks.
+    pump(0.5)
+    clock_ticks.clear()
 
     options = open_window(app, window, "ctrl+t", "Options", pyatspi.ROLE_DIALOG)
     for sample in ("Sample 2", "Sample 3", "Sample 4"):
@@ -328,7 +363,10 @@ def main():
     if cell_name(table, 7, 7) != "H8, cross":
         fail(f"the centre cell is named '{cell_name(table, 7, 7)}'")
 
-    focused = first_focus(window)
+    events.clear()
+    keys(window, "Home")
+    focused = wait_event("object:state-changed:focused", lambda t: t.startswith("H8, "),
+                         "the centre cell focused by Home")
     note(f"Home: focus on '{focused}'")
     for turn, (col, row) in enumerate(cells):
         at_col, at_row = place(focused.split(",")[0])

@@ -26,12 +26,24 @@ export DBUS_SESSION_BUS_ADDRESS
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 note "by the screen reader's ears"
-start_pentavo
-place_window "$MAIN_WID" 40 30 520 600
 cells=()
 for cell in "${E2E_GAME_CELLS[@]}"; do cells+=("${cell/ /,}"); done
-/usr/bin/python3 "$here/screen-reader.py" "$APP_PID" "$MAIN_WID" "${cells[@]}" ||
-    fail "the game through the bus failed (screenshot: $(shot failed))"
+# The ears listen before the program starts, as a screen reader does.
+/usr/bin/python3 "$here/screen-reader.py" "$e2e_scratch/listening" "$e2e_scratch/program" "${cells[@]}" &
+reader=$!
+track "$reader"
+listening_or_gone() {
+    [ -e "$e2e_scratch/listening" ] || dead "$reader"
+}
+# Longer than the ears' own wait, as they first start Python and the bus: a failure is theirs to
+# tell.
+E2E_WAIT=$((3 * E2E_WAIT)) poll listening_or_gone || true
+[ -e "$e2e_scratch/listening" ] || fail "the screen reader's listeners were never registered"
+start_pentavo
+place_window "$MAIN_WID" 40 30 520 600
+echo "$APP_PID $MAIN_WID" >"$e2e_scratch/program.new"
+mv "$e2e_scratch/program.new" "$e2e_scratch/program"
+wait "$reader" || fail "the game through the bus failed (screenshot: $(shot failed))"
 finish_and_save heard
 
 note "the same game by clicks"
