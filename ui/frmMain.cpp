@@ -261,8 +261,12 @@ void frmMain::Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, flo
     const GameState& state = game_.State();
     const std::optional<Cell> cell = Button == 1 ? Game::CellAt(X, Y) : std::nullopt;
     if (cell) {
+        // The focus is reported only where it moves: a reader works through each report, three
+        // events on the bus, before it reaches the turn's sentence.
+        const bool moved = FocusCell() != cell;
         clickedCell_ = cell;
-        FocusCellForScreenReader();
+        if (moved)
+            FocusCellForScreenReader();
     }
     const int first = state.MoveCount;
     turnStart_ = first;

@@ -7,6 +7,7 @@ Sends keys to WINDOW_ID by xdotool and reads every utterance from Orca's debug l
 "SPEECH OUTPUT" lines). Each step waits, for a bounded time, until what it must hear was spoken;
 a step that moves the cursor must hear that one cell and no other (no whole row).
 """
+import os
 import re
 import subprocess
 import sys
@@ -132,6 +133,24 @@ def hear(ear, window, names, want, only_cell=None, timed=False, prefix=False, wa
          f"heard {[t for _, t in heard]}")
 
 
+def message_boxes_seen(ear):
+    """How many message boxes Orca has taken in so far: a box closed before Orca took it in leaves
+    Orca's focus where it was, and the cell is not read again."""
+    with open(ear.path, encoding="utf-8", errors="replace") as log:
+        return log.read().count("Dequeued window:activate [alert")
+
+
+def close_message_box(ear, seen_before, cell):
+    """Waits until Orca has taken in the box that ended the game, then closes it by Return; Orca
+    reads the cell again."""
+    deadline = time.time() + WAIT
+    while message_boxes_seen(ear) <= seen_before:
+        if time.time() > deadline:
+            fail(f"Orca did not take in the message box within {WAIT} s")
+        time.sleep(0.05)
+    hear(ear, None, ["Return"], cell)
+
+
 def name(col, row):
     return f"{chr(ord('A') + col)}{SIZE - row}"
 
@@ -164,16 +183,25 @@ def main():
 
     def play(col, row, reply, sentence):
         walk(col, row)
+        start = os.path.getsize(ear.path)
         hear(ear, window, ["Return"], say[sentence], timed=True)
+        # The cursor's cell has the focus already: a focus reported again would keep Orca from the
+        # turn's sentence for as long as it takes to handle it.
+        with open(ear.path, encoding="utf-8", errors="replace") as log:
+            log.seek(start)
+            before_turn = log.read().split("showing for [notification", 1)[0]
+        if "EVENT MANAGER: focus: for [list item" in before_turn:
+            fail(f"Enter on {name(col, row)} reported the focus again before the turn")
         board[(col, row)] = "circle"
         board[reply] = "cross"
 
     # The draw: the person's circle on H9, the computer's cross on the last cell, H8.
     hear(ear, window, ["Home"], cell_speech(7, 7), only_cell=cell_speech(7, 7), wait=FIRST_WAIT)
     hear(ear, window, ["Up"], cell_speech(7, 6), only_cell=cell_speech(7, 6))
+    boxes = message_boxes_seen(ear)
     hear(ear, window, ["Return"], say["draw"], timed=True)
     board[(7, 6)], board[(7, 7)] = "circle", "cross"
-    hear(ear, None, ["Return"], cell_speech(7, 6))
+    close_message_box(ear, boxes, cell_speech(7, 6))
     hear(ear, window, ["ctrl+n"], say["new"])
     board = {(7, 7): "cross"}
 
@@ -203,9 +231,10 @@ def main():
     play(3, 3, (6, 6), "turn1")
     play(11, 4, (5, 5), "turn2")
     play(2, 12, (8, 8), "turn3")
+    boxes = message_boxes_seen(ear)
     play(0, 14, (9, 9), "last")
     # The message box that ends the game, closed; then a move is refused in words.
-    hear(ear, None, ["Return"], cell_speech(0, 14))
+    close_message_box(ear, boxes, cell_speech(0, 14))
     hear(ear, window, ["Return"], say["over"])
     note("the game was heard to its end; each turn spoken after Enter in "
          + ", ".join(f"{t:.2f}" for t in latencies) + f" s (longest {max(latencies):.2f} s)")
