@@ -4,11 +4,14 @@
 #include "core/Cell.h"
 #include "ui/Announcer.h"
 #include "ui/HelpViewer.h"
+#include "ui/MenuAccessible.h"
 #include "ui/StatusBar.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -223,9 +226,8 @@ public:
 
     QString text(QAccessible::Text t) const override {
         const QString caption = Button()->text();
-        // "&&" is a plain ampersand, a single '&' marks the access key.
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return QString(caption).replace("&&", "\x01").remove('&').replace('\x01', '&');
+            return WithoutAccessMark(caption);
         if (t == QAccessible::Accelerator)
             return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
         return QAccessibleWidget::text(t);
@@ -261,9 +263,13 @@ private:
 };
 
 QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
+    if (auto* action = qobject_cast<QAction*>(object))
+        return MakeMenuItemAccessible(action);
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
+    if (auto* menu = qobject_cast<QMenu*>(widget))
+        return MakeMenuAccessible(menu);
     if (const auto* source = dynamic_cast<const AccessibleBoardSource*>(widget->window());
         source != nullptr && source->BoardWidget() == widget)
         return new BoardAccessible(widget, *source);
@@ -287,6 +293,11 @@ QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
 }
 
 } // namespace
+
+// "&&" is a plain ampersand, a single '&' marks the access key.
+QString WithoutAccessMark(const QString& caption) {
+    return QString(caption).replace("&&", "\x01").remove('&').replace('\x01', '&');
+}
 
 void InstallAccessibility() {
     static const bool installed = [] {

@@ -51,6 +51,9 @@ public:
     using QGroupBox::QGroupBox;
 };
 
+// A caption as a screen reader names it, without the mark of its access key ("&New": New).
+QString WithoutAccessMark(const QString& caption);
+
 // Lets the accessibility framework make the board's table of cells, the widgets above, and the
 // help window and status bar with their proper roles. Nothing is made until a screen reader asks;
 // installing twice does nothing more.

@@ -5,6 +5,7 @@
 
 #include "forms/Twips.h"
 #include "ui/DrawingSurface.h"
+#include "ui/LateAltFilter.h"
 #include "ui/LineShape.h"
 #include "ui/MenuSeparatorStyle.h"
 #include "ui/StatusBar.h"
@@ -121,6 +122,7 @@ void frmMain::CreateMenus() {
     mnuEditRedo = findChild<QAction*>("mnuEditRedo");
     // Both of the desktop's usual keys for it.
     mnuEditRedo->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+    new LateAltFilter(bar);
 }
 
 void frmMain::CreateToolBar() {

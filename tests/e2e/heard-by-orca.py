@@ -46,7 +46,17 @@ SPEECH = {
     "cross": ("{}, cross", "{}, Kreuz"),
     "circle": ("{}, circle", "{}, Kreis"),
     "cross, last move": ("{}, cross, last move", "{}, Kreuz, letzter Zug"),
+    # Menu items with their shortcuts and check items with their state, in the program's language;
+    # "check box", "checked" and "Ctrl" are Orca's own words, in Orca's language (English here).
+    "first item": ("New Ctrl+N.", "Neu Ctrl+N."),
+    "next item": ("Open... Ctrl+O.", "Öffnen... Ctrl+O."),
+    "checked": ("Toolbar check box checked.", "Werkzeugleiste check box checked."),
+    "not checked": ("Mark Last Move check box not checked.",
+                    "Letzten Zug markieren check box not checked."),
 }
+# The keys that open the File and the View menu in each language.
+MENU_KEYS = ({"file": "alt+f", "view": "alt+v"}, {"file": "alt+d", "view": "alt+a"})
+MENU_TITLES = ({"file": "File", "view": "View"}, {"file": "Datei", "view": "Ansicht"})
 # The Options dialog's title in each language.
 OPTIONS = ("Options", "Optionen")
 CELL = re.compile(r"^[A-O][0-9]{1,2}, ")
@@ -223,7 +233,17 @@ def main():
     del board[(3, 3)], board[(6, 6)]
     # The hint moves the cursor to its cell.
     hear(ear, window, ["h"], say["hint"])
-    # The menu bar and back: the cursor keeps its cell.
+    # Menus opened by Alt and a letter, pressed at once as xdotool does: the menu stays open (its
+    # next item is heard); back on the board, the cursor keeps its cell.
+    # One Escape closes the menu, the next leaves the menu bar.
+    hear(ear, window, [MENU_KEYS[lang]["file"]], say["first item"])
+    hear(ear, None, ["Down"], say["next item"])
+    hear(ear, None, ["Escape"], MENU_TITLES[lang]["file"])
+    hear(ear, None, ["Escape"], cell_speech(6, 6))
+    hear(ear, window, [MENU_KEYS[lang]["view"]], say["checked"])
+    hear(ear, None, ["Down", "Down"], say["not checked"])
+    hear(ear, None, ["Escape"], MENU_TITLES[lang]["view"])
+    hear(ear, None, ["Escape"], cell_speech(6, 6))
     # A dialog and back: the cursor keeps its cell.
     hear(ear, window, ["ctrl+t"], OPTIONS[lang], prefix=True)
     hear(ear, None, ["Escape"], cell_speech(6, 6))
