@@ -4,6 +4,7 @@
 #include <QCompleter>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTreeView>
 
@@ -28,6 +29,12 @@ std::optional<QString> CommonDialog::Run(Form form, QWidget* owner) {
             details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
             details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
         }
+        // Qt's dialog ties only the name field to its caption: a screen reader named the two
+        // lists by their current entry alone, not by what they choose.
+        for (const auto& [caption, list] :
+             {std::pair{"lookInLabel", "lookInCombo"}, std::pair{"fileTypeLabel", "fileTypeCombo"}})
+            if (auto* label = kept->findChild<QLabel*>(caption))
+                label->setBuddy(kept->findChild<QWidget*>(list));
     }
     QFileDialog& files = *kept;
     files.setWindowTitle(DialogTitle);

@@ -2,6 +2,7 @@
 
 #include "ui/WindowPlacing.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -11,12 +12,14 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace pentavo {
 
@@ -37,9 +40,22 @@ QString JoinBrokenCjkLines(const QString& html) {
     return QString(html).replace(broken, QStringLiteral("\\1\\2\\3"));
 }
 
+std::optional<int> AnchorPosition(const QTextDocument& document, const QString& anchor) {
+    if (anchor.isEmpty())
+        return std::nullopt;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto piece = block.begin(); !piece.atEnd(); ++piece)
+            if (piece.fragment().charFormat().anchorNames().contains(anchor))
+                return piece.fragment().position();
+    return std::nullopt;
+}
+
 class HelpText : public QTextBrowser {
 public:
-    using QTextBrowser::QTextBrowser;
+    explicit HelpText(QWidget* parent) : QTextBrowser(parent) {
+        // A caret, so that a screen reader reads the text line by line as the arrows move it.
+        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    }
 
     QVariant loadResource(int type, const QUrl& name) override {
         QVariant loaded = QTextBrowser::loadResource(type, name);
@@ -48,6 +64,32 @@ public:
         return JoinBrokenCjkLines(loaded.userType() == QMetaType::QByteArray
                                       ? QString::fromUtf8(loaded.toByteArray())
                                       : loaded.toString());
+    }
+
+protected:
+    // A followed link also takes the caret along, so that reading by lines goes on from the place
+    // it names rather than from the link.
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override {
+        QTextBrowser::doSetSource(name, type);
+        if (const std::optional<int> anchor = AnchorPosition(*document(), name.fragment()))
+            setTextCursor(QTextCursor(document()->findBlock(*anchor)));
+    }
+
+    // Tab selects the next link without telling the accessibility bus: a screen reader would
+    // not know that the caret moved onto it.
+    bool focusNextPrevChild(bool next) override {
+        const int before = textCursor().position();
+        if (!QTextBrowser::focusNextPrevChild(next))
+            return false;
+        const QTextCursor link = textCursor();
+        if (link.position() != before && hasFocus()) {
+            QAccessibleTextSelectionEvent selected(this, link.selectionStart(),
+                                                   link.selectionEnd());
+            QAccessible::updateAccessibility(&selected);
+            QAccessibleTextCursorEvent moved(this, link.position());
+            QAccessible::updateAccessibility(&moved);
+        }
+        return true;
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "qttestkit/Windows.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -48,6 +49,7 @@ private slots:
         keptFile.close();
 
         QStringList filterEntries;
+        QStringList captions;
         QStringList offered;
         bool confirmsOverwrite = true;
         bool columnsFit = false;
@@ -56,6 +58,13 @@ private slots:
             for (const QComboBox* combo : files.findChildren<QComboBox*>("fileTypeCombo"))
                 for (int i = 0; i < combo->count(); ++i)
                     filterEntries.append(combo->itemText(i));
+            // What a screen reader names each list by.
+            for (const char* list : {"lookInCombo", "fileTypeCombo"}) {
+                QAccessibleInterface* combo =
+                    QAccessible::queryAccessibleInterface(files.findChild<QWidget*>(list));
+                for (const auto& [label, relation] : combo->relations(QAccessible::Label))
+                    captions.append(label->text(QAccessible::Name));
+            }
             offered = files.selectedFiles();
             confirmsOverwrite = !files.testOption(QFileDialog::DontConfirmOverwrite);
             // The folder is listed in the background; then size, type and date must fit.
@@ -81,6 +90,7 @@ private slots:
 
         QCOMPARE(chooser.Titles, QStringList{"Open"});
         QCOMPARE(filterEntries, QStringList{"All Files (*.pnv)"});
+        QCOMPARE(captions, (QStringList{"Look in:", "Files of type:"}));
         QCOMPARE(offered, QStringList{kept});
         QVERIFY(!confirmsOverwrite);
         QVERIFY(columnsFit);

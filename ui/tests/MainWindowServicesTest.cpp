@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 using namespace pentavo;
@@ -182,6 +183,8 @@ private slots:
         QVERIFY(!help->BackAction().isEnabled());
         text.setSource(QUrl("#window"));
         QVERIFY(text.verticalScrollBar()->value() > 0);
+        // Reading by lines goes on from the place the link names.
+        QCOMPARE(text.textCursor().block().text().trimmed(), QString("The window"));
         QVERIFY(help->BackAction().isEnabled());
         help->BackAction().trigger();
         QCOMPARE(text.verticalScrollBar()->value(), 0);
