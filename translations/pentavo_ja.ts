@@ -105,19 +105,19 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation>&quot;%1&quot; を開けません: %2</translation>
+        <translation>「%1」を開けません: %2</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation>&quot;%1&quot; を開けません: %2。</translation>
+        <translation>「%1」を開けません: %2。</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation>&quot;%1&quot; を保存できません: %2</translation>
+        <translation>「%1」を保存できません: %2</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2.</source>
-        <translation>&quot;%1&quot; を保存できません: %2。</translation>
+        <translation>「%1」を保存できません: %2。</translation>
     </message>
     <message>
         <source>Not a regular file</source>
@@ -131,15 +131,15 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>Cannot open the help file &quot;%1&quot;: %2.</source>
-        <translation>ヘルプファイル &quot;%1&quot; を開けません: %2。</translation>
+        <translation>ヘルプファイル「%1」を開けません: %2。</translation>
     </message>
     <message>
         <source>Cannot read the help file &quot;%1&quot;: %2.</source>
-        <translation>ヘルプファイル &quot;%1&quot; を読み込めません: %2。</translation>
+        <translation>ヘルプファイル「%1」を読み込めません: %2。</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>不明なオプション &apos;%1&apos;</translation>
+        <translation>不明なオプション「%1」</translation>
     </message>
     <message>
         <source>an empty file name</source>
@@ -147,7 +147,7 @@ Try &apos;pentavo --help&apos; for more.
     </message>
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
-        <translation>開ける対局記録は 1 つだけですが、&apos;%1&apos; と &apos;%2&apos; が指定されました</translation>
+        <translation>開ける対局記録は 1 つだけですが、「%1」と「%2」が指定されました</translation>
     </message>
 </context>
 <context>
@@ -615,7 +615,7 @@ Questions and ideas: %2</source>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>ファイル &quot;%1&quot; は存在しません。</translation>
+        <translation>ファイル「%1」は存在しません。</translation>
     </message>
     <message>
         <source>I win: %1 to %2</source>

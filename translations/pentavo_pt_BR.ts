@@ -105,19 +105,19 @@ Tente &quot;pentavo --help&quot; para saber mais.
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation>Não é possível abrir &quot;%1&quot;: %2</translation>
+        <translation>Não é possível abrir “%1”: %2</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation>Não é possível abrir &quot;%1&quot;: %2.</translation>
+        <translation>Não é possível abrir “%1”: %2.</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation>Não é possível salvar &quot;%1&quot;: %2</translation>
+        <translation>Não é possível salvar “%1”: %2</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2.</source>
-        <translation>Não é possível salvar &quot;%1&quot;: %2.</translation>
+        <translation>Não é possível salvar “%1”: %2.</translation>
     </message>
     <message>
         <source>Not a regular file</source>
@@ -131,15 +131,15 @@ Tente &quot;pentavo --help&quot; para saber mais.
     </message>
     <message>
         <source>Cannot open the help file &quot;%1&quot;: %2.</source>
-        <translation>Não é possível abrir o arquivo de ajuda &quot;%1&quot;: %2.</translation>
+        <translation>Não é possível abrir o arquivo de ajuda “%1”: %2.</translation>
     </message>
     <message>
         <source>Cannot read the help file &quot;%1&quot;: %2.</source>
-        <translation>Não é possível ler o arquivo de ajuda &quot;%1&quot;: %2.</translation>
+        <translation>Não é possível ler o arquivo de ajuda “%1”: %2.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>opção desconhecida &quot;%1&quot;</translation>
+        <translation>opção desconhecida “%1”</translation>
     </message>
     <message>
         <source>an empty file name</source>
@@ -147,7 +147,7 @@ Tente &quot;pentavo --help&quot; para saber mais.
     </message>
     <message>
         <source>only one game record can be opened, but &apos;%1&apos; and &apos;%2&apos; were given</source>
-        <translation>só é possível abrir uma partida, mas foram dadas &quot;%1&quot; e &quot;%2&quot;</translation>
+        <translation>só é possível abrir uma partida, mas foram dadas “%1” e “%2”</translation>
     </message>
 </context>
 <context>
@@ -617,7 +617,7 @@ Dúvidas e ideias: %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>O arquivo &quot;%1&quot; não existe.</translation>
+        <translation>O arquivo “%1” não existe.</translation>
     </message>
     <message>
         <source>I win: %1 to %2</source>
