@@ -33,8 +33,7 @@ awk -v bottom="$((wy + wh))" -v grid="$GRID_TOP" -v pitch="$GRID_PITCH" \
     'BEGIN {exit !(bottom >= grid + 15 * pitch + 64 - 1)}' ||
     fail "the window ends at $((wy + wh)), above the bottom of its client area"
 
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 for expected in MainLeft=1000 MainTop=1000 "MainWidth=$((fw * 15))" "MainHeight=$((fh * 15))"; do
     value=$(setting "${expected%=*}")
     # Within a pixel's worth of twips.

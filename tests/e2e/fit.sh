@@ -32,8 +32,7 @@ note "a normal first start, for its memory"
 start_pentavo
 wait_marks 1
 normal=$(peak_kib)
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 note "normal start: peak $normal KiB"
 
 for stored in "1000 1000 9000000 9000000" "1000 1000 15 15" "1000 1000 48000 30000" \
@@ -51,8 +50,7 @@ for stored in "1000 1000 9000000 9000000" "1000 1000 15 15" "1000 1000 48000 300
     peak=$(peak_kib)
     note "stored $stored: window $fx $fy ${fw}x$fh, peak $peak KiB"
     ((peak < normal * 3 / 2)) || fail "stored $stored: peak memory $peak KiB, a normal start $normal KiB"
-    keys_to "$MAIN_WID" ctrl+x
-    wait_exit
+    quit_by_keys
     for pair in "MainLeft $fx" "MainTop $fy" "MainWidth $fw" "MainHeight $fh"; do
         read -r key pixels <<<"$pair"
         within "$(setting "$key")" $((pixels * 15)) 0 ||

@@ -83,5 +83,4 @@ wait_window_gone "$dialog" || fail "the file dialog stayed open after Return"
 poll test -s "$FILES/game.pnv" || fail "no file written"
 record_bytes "$(move_code 7 7)" "$(move_code 3 3)" "$(move_code "$rc" "$rr")" >"$e2e_scratch/expected.pnv"
 cmp "$e2e_scratch/expected.pnv" "$FILES/game.pnv" || fail "the record saved in $E2E_LANG differs"
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys

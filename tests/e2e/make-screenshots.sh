@@ -146,8 +146,7 @@ keep_main about
 keys_to "$dialog" Return
 wait_window_gone "$dialog" || fail "Return did not close the About box"
 
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 
 note "the winning five and the statistics at twice the scale"
 QT_SCALE_FACTOR=2 start_pentavo
@@ -156,6 +155,5 @@ lose_game
 xdo mousemove 1900 1500
 show_winning_five winning-five-x2
 keep_statistics statistics-x2
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 note "done"

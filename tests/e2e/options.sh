@@ -75,6 +75,5 @@ options_dialog check1
 keys_to "$MAIN_WID" ctrl+z
 expect_board "$second" "Undo with undo switched on again"
 
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 note "passed"

@@ -132,8 +132,7 @@ place_window "$MAIN_WID" 120 90 560 620
 # The frame's edges, as the program stores them (the window itself where there is no frame).
 left=$(frame_geometry "$MAIN_WID")
 read -r _ _ fw fh <<<"$left"
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 [ -f "$CONF" ] || fail "no settings file at $CONF"
 for expected in MainLeft=1800 MainTop=1350 "MainWidth=$((fw * 15))" "MainHeight=$((fh * 15))"; do
     key=${expected%=*}

@@ -209,6 +209,5 @@ $BOARD"
     expect_board "$opening" "after the print"
 fi
 
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 note "passed"

@@ -25,8 +25,7 @@ run_once() {
     expect_board "$opening" "$what"
     shot "$(tr ' ' - <<<"$what")" >/dev/null
     [ "$(windows_named '^Pentavo' | wc -l)" -eq 1 ] || fail "$what: a second window besides the main one"
-    keys_to "$MAIN_WID" ctrl+x
-    wait_exit
+    quit_by_keys
 }
 
 reset_store() {
@@ -70,8 +69,7 @@ EOF
         fail "the stored place was not read: the window is at $(window_geometry "$MAIN_WID")"
     place_window "$MAIN_WID" 60 40 520 600
     expect_board "$opening" "read-only settings"
-    keys_to "$MAIN_WID" ctrl+x
-    wait_exit
+    quit_by_keys
     cmp "$CONF" "$e2e_scratch/stored.conf" || fail "the stored settings changed: $(cat "$CONF")"
     PENTAVO=$program
 else

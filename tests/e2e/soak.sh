@@ -152,6 +152,5 @@ peak=$(printf '%s\n' "${samples[@]}" | sort -n | tail -1)
 echo "SOAK: window: $games games by clicks with undo, save and open in $((SECONDS - started)) s; resident memory after the first game $first KiB, at the end $last KiB, highest $peak KiB"
 ((last * 100 <= first * 105)) || fail "the program grew from $first KiB to $last KiB, more than 5 %"
 
-keys_to "$MAIN_WID" ctrl+x
-wait_exit
+quit_by_keys
 note "passed"

@@ -202,19 +202,6 @@ has_size() {
 opening=$(board_with "$(empty_board)" 7 7 X)
 
 # scaled_run: the opening, a move by click, and pictures of both, at E2E_SCALE.
-# Ctrl+X, then the program's end. Under load a key may reach the program before the keymap of
-# wtype's new keyboard does, and is lost: sent once more while the window is still there. The
-# window may go meanwhile, as the first arrived late; the focus on it then fails, and that is no
-# failure.
-quit_by_keys() {
-    keys_to "$MAIN_WID" ctrl+x
-    if ! E2E_WAIT=$((E2E_WAIT / 2)) poll_dead "$APP_PID" && viewable "$MAIN_WID"; then
-        note "Ctrl+X once more: the program is still there"
-        keys_to "$MAIN_WID" ctrl+x || true
-    fi
-    wait_exit
-}
-
 scaled_run() {
     wayland_init "wayland-$E2E_SCALE"
     start_pentavo
