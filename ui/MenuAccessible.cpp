@@ -55,7 +55,7 @@ public:
     MenuItemAccessible(QMenu* menu, QAction* action) : menu_(menu), action_(action) {}
 
     bool isValid() const override { return menu_ != nullptr && action_ != nullptr; }
-    QObject* object() const override { return action_; }
+    QObject* object() const override { return action_.data(); }
     QWindow* window() const override { return menu_->windowHandle(); }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(menu_);
