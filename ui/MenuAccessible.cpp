@@ -15,12 +15,16 @@ namespace pentavo {
 
 namespace {
 
-// The menu the action is an item of.
-QMenu* OwningMenu(const QAction& action) {
+// The menu (or menu bar) the action is an item of.
+template <typename Owner> Owner* OwnerOf(const QAction& action) {
     for (QObject* owner : action.associatedObjects())
-        if (auto* menu = qobject_cast<QMenu*>(owner))
-            return menu;
+        if (auto* found = qobject_cast<Owner*>(owner))
+            return found;
     return nullptr;
+}
+
+QMenu* OwningMenu(const QAction& action) {
+    return OwnerOf<QMenu>(action);
 }
 
 // A key as the desktop names it in a key binding: "n", "F5", "Delete".
@@ -119,10 +123,9 @@ public:
     // The menu bar's item that opens it.
     QAccessibleInterface* parent() const override {
         QAction* title = Menu()->menuAction();
-        for (QObject* owner : title->associatedObjects())
-            if (auto* bar = qobject_cast<QMenuBar*>(owner))
-                if (QAccessibleInterface* items = QAccessible::queryAccessibleInterface(bar))
-                    return items->child(static_cast<int>(bar->actions().indexOf(title)));
+        if (auto* bar = OwnerOf<QMenuBar>(*title))
+            if (QAccessibleInterface* items = QAccessible::queryAccessibleInterface(bar))
+                return items->child(static_cast<int>(bar->actions().indexOf(title)));
         return QAccessibleWidget::parent();
     }
     int childCount() const override { return static_cast<int>(Menu()->actions().size()); }
@@ -145,10 +148,7 @@ private:
 };
 
 bool InMenuBar(const QMenu& menu) {
-    for (QObject* owner : menu.menuAction()->associatedObjects())
-        if (qobject_cast<QMenuBar*>(owner) != nullptr)
-            return true;
-    return false;
+    return OwnerOf<QMenuBar>(*menu.menuAction()) != nullptr;
 }
 
 } // namespace
